@@ -1,0 +1,61 @@
+// The dense title-rule index: one reference per possible six-character title
+// code (first digit 0-5, then three digits, pension-right digit 0-2,
+// disability-degree digit 0-4).
+#include "frame/build.h"
+#include "frame/builders.h"
+#include "titles/rules.h"
+
+namespace kod {
+namespace {
+
+constexpr int kIndexSize = 6 * 10 * 10 * 10 * 3 * 5;
+const _stZasadyPodlegania* g_indeks[kIndexSize];
+
+// Index of a code, or -1 when a character is out of its range. A missing
+// sixth character (a five-character code) counts as 0; characters after the
+// sixth are not examined.
+int IndeksKodu(const KChar* code) {
+    if (!code) return -1;
+    static const char kMax[6] = {'5', '9', '9', '9', '2', '4'};
+    static const int kRadix[6] = {6, 10, 10, 10, 3, 5};
+    int index = 0;
+    for (int i = 0; i < 6; ++i) {
+        KChar c = code[i];
+        int d;
+        if (i == 5 && c == 0) {
+            d = 0;
+        } else if (c >= '0' && c <= kMax[i]) {
+            d = c - '0';
+        } else {
+            return -1;
+        }
+        index = index * kRadix[i] + d;
+    }
+    return index;
+}
+
+int IndeksAscii(const char* code) {
+    KChar buf[7] = {};
+    for (int i = 0; i < 6 && code[i]; ++i) buf[i] = static_cast<KChar>(code[i]);
+    return IndeksKodu(buf);
+}
+
+}  // namespace
+
+void BudujIndeksZasad() {
+    for (auto& p : g_indeks) p = nullptr;
+    for (unsigned int i = 0; i < kZasadyKodowCount; ++i) {
+        int index = IndeksAscii(kZasadyKodow[i].code);
+        if (index >= 0) g_indeks[index] = kZasadyKodow[i].record;
+    }
+}
+
+const _stZasadyPodlegania* PobierzZasadyKoduTytulu(const KChar* code) {
+    ZbudujSlowniki();
+    // A character out of range stops the check before a later position is
+    // read, so a short text is never read past its NUL.
+    int index = IndeksKodu(code);
+    return index < 0 ? nullptr : g_indeks[index];
+}
+
+}  // namespace kod

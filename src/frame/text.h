@@ -1,0 +1,83 @@
+// Texts of the build's character type and small helpers shared by every module.
+#pragma once
+
+#ifndef KODOWNIK_BUILDING
+#define KODOWNIK_BUILDING 1
+#endif
+#include "kodownik/kodownik.h"
+
+#include <cstddef>
+
+// Exported functions carry this on their definitions; the export list
+// (version script / .def) decides what really leaves the library.
+#if defined(_WIN32)
+#define KOD_EXPORT
+#else
+#define KOD_EXPORT __attribute__((visibility("default")))
+#endif
+
+namespace kod {
+
+#ifdef KODOWNIK_WIDE
+constexpr bool kWide = true;
+#else
+constexpr bool kWide = false;
+#endif
+
+// Numeric value of one character, 0..65535 in W, 0..255 in A.
+inline unsigned CharValue(KChar c) {
+    return kWide ? static_cast<unsigned>(c) : static_cast<unsigned char>(c);
+}
+
+inline bool IsDigit(KChar c) { return c >= '0' && c <= '9'; }
+
+// Length of a NUL-terminated text; null counts as empty.
+inline std::size_t TextLength(const KChar* s) {
+    if (!s) return 0;
+    std::size_t n = 0;
+    while (s[n]) ++n;
+    return n;
+}
+
+// Length, but stops counting at limit+1 so that an over-long text is never
+// walked further than the caller needs.
+inline std::size_t TextLengthUpTo(const KChar* s, std::size_t limit) {
+    if (!s) return 0;
+    std::size_t n = 0;
+    while (n <= limit && s[n]) ++n;
+    return n;
+}
+
+// Exact comparison of whole texts; two nulls are not equal to anything.
+inline bool TextEqual(const KChar* a, const KChar* b) {
+    if (!a || !b) return false;
+    while (*a && *a == *b) { ++a; ++b; }
+    return *a == *b;
+}
+
+// Text equality against an ASCII literal.
+inline bool TextEqualAscii(const KChar* a, const char* b) {
+    if (!a || !b) return false;
+    while (*a && static_cast<unsigned>(*a) == static_cast<unsigned char>(*b)) { ++a; ++b; }
+    return *a == 0 && *b == 0;
+}
+
+// True when the text starts with the ASCII prefix.
+inline bool TextStartsWithAscii(const KChar* s, const char* prefix) {
+    if (!s) return false;
+    for (; *prefix; ++prefix, ++s) {
+        if (*s == 0 || static_cast<unsigned>(*s) != static_cast<unsigned char>(*prefix)) return false;
+    }
+    return true;
+}
+
+// The runtime's decimal conversion (_wtol / atol): leading white space,
+// an optional sign, digits up to the first other character; 0 without digits.
+long TextToLong(const KChar* s);
+
+// Joins up to three texts into out (capacity cap, including the NUL).
+// Returns the joined length, or -1 when a part is null or the result would
+// not fit: callers treat that as a code of the wrong length.
+int JoinTexts(KChar* out, int cap, const KChar* a, const KChar* b, const KChar* c);
+
+}  // namespace kod

@@ -1,0 +1,59 @@
+#!/usr/bin/env python3
+"""Generates src/data/*.cpp and docs/DATA.md from data/*.tsv.
+
+    python3 tools/gen/gen.py           write the generated files
+    python3 tools/gen/gen.py --check   exit 1 when a committed file differs
+
+Every check of the data runs in both modes; a disagreement stops the
+generator with the file, line and reason.
+"""
+
+import os
+import sys
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+import common  # noqa: E402
+import dictionaries  # noqa: E402
+import datadoc  # noqa: E402
+
+# Rule-table modules register providers and checks on import and generate
+# their own files; each is optional until its tables exist.
+MODULES = []
+for name in ("cp1250", "title_rules", "benefits", "benefit_matrix", "forms", "branches",
+             "cli_provenance"):
+    try:
+        MODULES.append(__import__(name))
+    except ModuleNotFoundError as e:
+        if e.name != name:
+            raise
+
+
+def main(argv):
+    check = "--check" in argv
+    out = common.Output()
+    docs = []
+    try:
+        for m in MODULES:
+            m.generate(out)
+        dictionaries.generate(out, docs)
+        out.add("docs/DATA.md", datadoc.render(docs, dictionaries.REPORTS))
+    except common.GenError as e:
+        print("gen: error: %s" % e, file=sys.stderr)
+        return 2
+    for msg in dictionaries.REPORTS:
+        print("gen: reported (not enforced): %s" % msg, file=sys.stderr)
+    if check:
+        stale = out.check()
+        if stale:
+            print("gen: generated files differ from the data: %s" % ", ".join(stale), file=sys.stderr)
+            return 1
+        print("gen: %d generated files up to date" % len(out.files))
+        return 0
+    out.write()
+    print("gen: wrote %d files" % len(out.files))
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1:]))
