@@ -1,0 +1,93 @@
+// Date texts DDMMRRRR, MMRRRR and DDMM: the form checks and the conversions
+// to date, month and day-month numbers.
+#include "dates/dates.h"
+
+namespace kod {
+namespace {
+
+// Days of months 1..12: row 0 a common year, row 1 a leap year.
+constexpr unsigned short kDniMiesiaca[2][12] = {
+    {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31},
+    {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31},
+};
+
+bool RokPrzestepny(int rok) { return (rok % 4 == 0 && rok % 100 != 0) || rok % 400 == 0; }
+
+// Value of n digits starting at s; the caller has checked they are digits.
+int Liczba(const KChar* s, int n) {
+    int v = 0;
+    for (int i = 0; i < n; ++i) v = v * 10 + static_cast<int>(s[i] - '0');
+    return v;
+}
+
+// Length and digits of a text of a fixed form: 0 when it has exactly n
+// characters, all digits, else the wrong-length-or-character code. Reads at
+// most n + 1 characters of the text.
+int SprawdzCyfry(const KChar* s, std::size_t n) {
+    if (TextLengthUpTo(s, n) != n) return kDataZlaDlugoscLubZnak;
+    for (std::size_t i = 0; i < n; ++i) {
+        if (!IsDigit(s[i])) return kDataZlaDlugoscLubZnak;
+    }
+    return 0;
+}
+
+bool MiesiacPoprawny(int miesiac) { return miesiac >= 1 && miesiac <= 12; }
+
+bool DzienPoprawny(int dzien, int miesiac, bool przestepny) {
+    return dzien >= 1 && dzien <= kDniMiesiaca[przestepny ? 1 : 0][miesiac - 1];
+}
+
+constexpr int kRokMiesiacaOd = 1850;
+constexpr int kRokMiesiacaDo = 2020;
+
+}  // namespace
+}  // namespace kod
+
+using namespace kod;
+
+extern "C" KOD_EXPORT int sl_PoprawnaData_DDMMRRRR(const KChar* text) {
+    if (!text) return -1;
+    if (int r = SprawdzCyfry(text, 8)) return r;
+    const int miesiac = Liczba(text + 2, 2);
+    if (!MiesiacPoprawny(miesiac)) return kDataZlyMiesiac;
+    const int rok = Liczba(text + 4, 4);
+    if (!DzienPoprawny(Liczba(text, 2), miesiac, RokPrzestepny(rok))) return kDataZlyDzien;
+    return 0;
+}
+
+extern "C" KOD_EXPORT int sl_PoprawnaData_MMRRRR(const KChar* text) {
+    if (!text) return -1;
+    if (int r = SprawdzCyfry(text, 6)) return r;
+    if (!MiesiacPoprawny(Liczba(text, 2))) return kDataZlyMiesiac;
+    const int rok = Liczba(text + 2, 4);
+    if (rok < kRokMiesiacaOd || rok > kRokMiesiacaDo) return kDataZlyRok;
+    return 0;
+}
+
+extern "C" KOD_EXPORT int sl_PoprawnaData_DDMM(const KChar* text) {
+    if (!text) return -1;
+    if (int r = SprawdzCyfry(text, 4)) return r;
+    const int miesiac = Liczba(text + 2, 2);
+    if (!MiesiacPoprawny(miesiac)) return kDataZlyMiesiac;
+    // Without a year 29 February is a possible day.
+    if (!DzienPoprawny(Liczba(text, 2), miesiac, true)) return kDataZlyDzien;
+    return 0;
+}
+
+extern "C" KOD_EXPORT int sl_PrzeksztalcDate_DDMMRRRR(const KChar* text) {
+    if (!text) return -1;
+    if (sl_PoprawnaData_DDMMRRRR(text) != 0) return Dzisiaj();
+    return Liczba(text + 4, 4) * 10000 + Liczba(text + 2, 2) * 100 + Liczba(text, 2);
+}
+
+extern "C" KOD_EXPORT int sl_PrzeksztalcDate_MMRRRR(const KChar* text) {
+    if (!text) return -1;
+    if (sl_PoprawnaData_MMRRRR(text) != 0) return Dzisiaj() / 100;
+    return Liczba(text + 2, 4) * 100 + Liczba(text, 2);
+}
+
+extern "C" KOD_EXPORT int sl_PrzeksztalcDate_DDMM(const KChar* text) {
+    if (!text) return -1;
+    if (sl_PoprawnaData_DDMM(text) != 0) return Dzisiaj() % 10000;
+    return Liczba(text + 2, 2) * 100 + Liczba(text, 2);
+}
