@@ -185,12 +185,13 @@ def node_count(codes):
 
 
 class Entry:
-    __slots__ = ("description", "valid_from", "valid_to", "attribute", "short_text", "source", "where")
+    __slots__ = ("description", "valid_from", "valid_to", "attribute", "short_text", "source", "where",
+                 "short_source")
     # True in subclasses whose texts are exact whatever the entry's class (the
     # benefit code of a matrix entry): such texts are never wrapped in KOD_R.
     exact_texts = False
 
-    def __init__(self, description, valid_from, valid_to, attribute, short_text, source, where):
+    def __init__(self, description, valid_from, valid_to, attribute, short_text, source, where, short_source=None):
         self.description = description
         self.valid_from = valid_from
         self.valid_to = valid_to
@@ -198,10 +199,19 @@ class Entry:
         self.short_text = short_text
         self.source = source
         self.where = where
+        # The short text may have a class of its own (an ISO code given by the
+        # official key list beside a reconstructed country name).
+        self.short_source = short_source or source
+
+    def unverified(self):
+        """(description, short text): True where the text is reconstructed."""
+        if self.exact_texts:
+            return (False, False)
+        return (self.source == "reconstructed", self.short_source == "reconstructed")
 
     def key(self):
         return (self.description, self.valid_from, self.valid_to, self.attribute, self.short_text,
-                self.source == "reconstructed" and not self.exact_texts)
+                self.unverified())
 
 
 def emit_trie(symbol, codes, comment=""):
@@ -231,10 +241,10 @@ def emit_trie(symbol, codes, comment=""):
             for e in entries:
                 if not (0 <= e.attribute <= 127):
                     fail(e.where, "attribute %d does not fit the 8-bit build" % e.attribute)
-                rec = e.source == "reconstructed" and not e.exact_texts
+                rec_desc, rec_short = e.unverified()
                 entry_lines.append("    {%s, %d, %d, %d, %s}," % (
-                    pool.ref(e.description, e.where, rec), e.valid_from, e.valid_to, e.attribute,
-                    pool.ref(e.short_text, e.where, rec)))
+                    pool.ref(e.description, e.where, rec_desc), e.valid_from, e.valid_to, e.attribute,
+                    pool.ref(e.short_text, e.where, rec_short)))
         code_lines.append('    {"%s", %d, %d},' % (code, len(entries), shared[k]))
     nodes = node_count([c for c, _ in codes])
     out = []
