@@ -16,11 +16,11 @@ long TextToLong(const KChar* s) {
     }
     // Accumulate as unsigned and clamp, so that a long run of digits never
     // overflows; a benefit code has three digits.
-    unsigned long value = 0;
+    unsigned long long value = 0;
     for (; IsDigit(*s); ++s) {
-        if (value < 1000000000UL) value = value * 10 + static_cast<unsigned long>(*s - '0');
+        if (value < 1000000000ULL) value = value * 10 + static_cast<unsigned long long>(*s - '0');
     }
-    if (value > static_cast<unsigned long>(INT_MAX)) value = INT_MAX;
+    if (value > static_cast<unsigned long long>(INT_MAX)) value = INT_MAX;
     return negative ? -static_cast<long>(value) : static_cast<long>(value);
 }
 

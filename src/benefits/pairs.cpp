@@ -1,0 +1,36 @@
+// Benefit codes that may be reported together: the pair dictionary (a code
+// trie without a dictionary ID) and its check.
+#include "benefits/tables.h"
+#include "dictionary/trie.h"
+#include "frame/build.h"
+#include "frame/builders.h"
+
+namespace kod {
+
+extern const ZrodloTrie kTrieKodySwRazem;  // generated, src/data/benefit_pairs.cpp
+
+// Part of the one-time build.
+void BudujSlownikKodySwRazem() { ZbudujTrie(kTrieKodySwRazem); }
+
+const _stOpisKodu* KorzenKodySwRazem() { return KorzenTrie(kTrieKodySwRazem); }
+
+}  // namespace kod
+
+using namespace kod;
+
+// True when the list of the first code names the second and, unless the
+// date is -1, one such entry holds the date YYYYMMDD (compared as a full
+// date: a month YYYYMM lies before every entry). One direction only.
+extern "C" KOD_EXPORT KodBool fb_KVDKodySwiadMogaBycRazem(const KChar* first, const KChar* second, int date) {
+    if (sl_PoprawnyKod(first, 3) != 0 || sl_PoprawnyKod(second, 3) != 0) return 0;
+    ZbudujSlowniki();
+    const _stOpisKodu* slot = sl_PobierzOpisKodu(KorzenKodySwRazem(), first);
+    if (!slot) return 0;
+    const int count = static_cast<int>(CharValue(slot->count));
+    for (int i = 0; i < count; ++i) {
+        const _stOpisOkresu& e = slot->entries[i];
+        if (!TextEqual(e.short_text, second)) continue;
+        if (date == -1 || (e.valid_from <= date && date <= e.valid_to)) return 1;
+    }
+    return 0;
+}
