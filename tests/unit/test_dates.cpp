@@ -58,7 +58,12 @@ TEST(WartoscOdniesienia, DayMonthOrNothing) {
         {nullptr, 0},
         {"", 0},
         {"31121998", 19981231},
-        {"01010000", 101},  // a day text of year 0 is still a day
+        // Days of years below 100 stay days before every period, never
+        // months: 01010050 would otherwise spell the month 5001-01.
+        {"01010000", 1000000},
+        {"01010050", 1000000},
+        {"31129999", 99991231},
+        {"01010100", 1000101},
         {"121998", 199812},
         {"011850", 185001},
         {"132005", 0},    // month 13
