@@ -1,0 +1,60 @@
+// Payer deregistration reasons (dictionary 10008): which reason codes a
+// legal person ('P') or a natural person ('F') may give on a date. The
+// attribute of an entry is the payer kind it is for, 0 for any payer.
+#include "frame/build.h"
+#include "frame/text.h"
+
+namespace kod {
+namespace {
+
+constexpr unsigned int kSlownikPrzyczynRozlicznika = 10008;
+
+int PrzyczynaDlaRozlicznika(const KChar* code, KChar kind, const KChar* date) {
+    ZbudujSlowniki();
+    if (sl_PoprawnyKod(code, 3) != 0) return -1;
+    const _stOpisKodu* slot = sl_PobierzOpisKodu(sl_PobierzSlownik(kSlownikPrzyczynRozlicznika), code);
+    if (!slot || !slot->entries) return -1;
+
+    // The form of the date text decides how periods are compared: a day
+    // against the bounds as they stand, a month against the bounds' months.
+    enum { kBezDaty, kDzien, kMiesiac } form = kBezDaty;
+    int value = 0;
+    if (date && sl_PoprawnaData_DDMMRRRR(date) == 0) {
+        form = kDzien;
+        value = sl_PrzeksztalcDate_DDMMRRRR(date);
+    } else if (date && sl_PoprawnaData_MMRRRR(date) == 0) {
+        form = kMiesiac;
+        value = sl_PrzeksztalcDate_MMRRRR(date);
+    }
+
+    const unsigned count = CharValue(slot->count);
+    for (unsigned i = 0; i < count; ++i) {
+        const _stOpisOkresu& e = slot->entries[i];
+        if (e.attribute != kind && e.attribute != 0) continue;
+        bool in_period = true;
+        if (form == kDzien) in_period = e.valid_from <= value && value <= e.valid_to;
+        if (form == kMiesiac) in_period = e.valid_from / 100 <= value && value <= e.valid_to / 100;
+        if (in_period) return 0;
+    }
+    return -1;
+}
+
+}  // namespace
+}  // namespace kod
+
+extern "C" {
+
+// Only the character of the build's type carried in payer_kind is compared.
+KOD_EXPORT int fb_KodWyrRozlicznikaTyp(const KChar* code, int payer_kind, const KChar* date) {
+    return kod::PrzyczynaDlaRozlicznika(code, static_cast<KChar>(payer_kind), date);
+}
+
+KOD_EXPORT int fb_KodWyrRozlicznikaOsPrawna(const KChar* code, const KChar* date) {
+    return kod::PrzyczynaDlaRozlicznika(code, static_cast<KChar>('P'), date);
+}
+
+KOD_EXPORT int fb_KodWyrRozlicznikaOsFizyczna(const KChar* code, const KChar* date) {
+    return kod::PrzyczynaDlaRozlicznika(code, static_cast<KChar>('F'), date);
+}
+
+}  // extern "C"
