@@ -76,7 +76,7 @@ class Refusals(unittest.TestCase):
         ("period before 1999", [row(1, "0110", "111", 19981231, 99991231, "x")], "outside"),
         ("reversed period", [row(1, "0110", "111", 20050101, 20041231, "x")], "reversed"),
         ("not a calendar day", [row(1, "0110", "111", 20030229, 99991231, "x")], "calendar day"),
-        ("unknown source class", [row(1, "0110", "111", 19990101, 99991231, "x", "spec")], "source"),
+        ("unknown source class", [row(1, "0110", "111", 19990101, 99991231, "x", "verified")], "source"),
         ("allowed neither x nor -", [row(1, "0110", "111", 19990101, 99991231, "X")], "allowed must be"),
         ("no basis", [row(1, "0110", "111", 19990101, 99991231, "x", basis=" ")], "basis"),
         ("disability digit 5", [row(1, "0110;d=5", "111", 19990101, 99991231, "x")], "outside 0-4"),
