@@ -29,8 +29,9 @@ extern "C" KOD_EXPORT KodBool fb_KVDKodySwiadMogaBycRazem(const KChar* first, co
     const int count = static_cast<int>(CharValue(slot->count));
     for (int i = 0; i < count; ++i) {
         const _stOpisOkresu& e = slot->entries[i];
-        if (!TextEqual(e.short_text, second)) continue;
-        if (date == -1 || (e.valid_from <= date && date <= e.valid_to)) return 1;
+        // The date first: it is the cheaper test and rules out most entries.
+        if (date != -1 && !(e.valid_from <= date && date <= e.valid_to)) continue;
+        if (TextEqual(e.short_text, second)) return 1;
     }
     return 0;
 }

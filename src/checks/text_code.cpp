@@ -3,6 +3,9 @@
 // where the short text is empty, over the first 22 characters.
 #include "checks/admissibility.h"
 #include "dates/dates.h"
+#include "dictionary/catalogue.h"
+#include "frame/build.h"
+#include "frame/builders.h"
 
 namespace kod {
 
@@ -46,6 +49,93 @@ int SzukajTekstu(const _stOpisKodu* node, const KChar* code, int r, int depth) {
     return -1;
 }
 
+// Index of the two name dictionaries, so that a check looks at a few
+// entries instead of walking the whole trie: the entries that the walk
+// visits, grouped by a hash of the first two characters of their text. A
+// text matches a code only when their first two characters are equal (both
+// match rules compare at least 21 characters, a NUL included), so only the
+// code's group can hold a match, and the result (is there a matching entry
+// in force) is the walk's. Filled by the one-time build after the
+// tries it indexes; read only once the build has finished.
+constexpr unsigned kGrupyNazw = 256;
+constexpr unsigned kWpisyNazwMax = 512;  // 10046 has 245 entries, 10047 240
+
+struct IndeksNazw {
+    unsigned int id;
+    const _stOpisKodu* root;  // null until built, or when the entries do not fit
+    unsigned start[kGrupyNazw + 1];
+    const _stOpisOkresu* wpisy[kWpisyNazwMax];
+};
+
+IndeksNazw g_indeksy_nazw[2] = {{10046, nullptr, {}, {}}, {10047, nullptr, {}, {}}};
+
+// Reads the second character only when the first is not the NUL.
+unsigned GrupaNazwy(const KChar* t) {
+    const unsigned c0 = CharValue(t[0]);
+    const unsigned c1 = c0 ? CharValue(t[1]) : 0u;
+    return (c0 * 31u + c1) & (kGrupyNazw - 1);
+}
+
+// Visits every entry with a text in the trie below node, as SzukajTekstu does.
+template <class Visit>
+void ZbierzWpisy(const _stOpisKodu* node, int depth, Visit&& visit) {
+    if (!node || depth >= kGlebokoscTrie) return;
+    for (int d = 0; d < 10; ++d) {
+        const _stOpisKodu& slot = node[d];
+        if (slot.entries) {
+            const unsigned count = CharValue(slot.count);
+            for (unsigned i = 0; i < count; ++i) {
+                if (TekstWpisu(slot.entries[i])) visit(slot.entries[i]);
+            }
+        }
+        ZbierzWpisy(slot.child, depth + 1, visit);
+    }
+}
+
+void BudujIndeksNazw(IndeksNazw& ix) {
+    ix.root = nullptr;
+    for (unsigned& s : ix.start) s = 0;
+    const _stOpisKodu* root = KorzenSlownika(ix.id);
+    unsigned total = 0;
+    ZbierzWpisy(root, 0, [&](const _stOpisOkresu& e) {
+        ++ix.start[GrupaNazwy(TekstWpisu(e)) + 1];
+        ++total;
+    });
+    if (!root || total > kWpisyNazwMax) return;  // the walk answers instead
+    for (unsigned g = 0; g < kGrupyNazw; ++g) ix.start[g + 1] += ix.start[g];
+    unsigned next[kGrupyNazw];
+    for (unsigned g = 0; g < kGrupyNazw; ++g) next[g] = ix.start[g];
+    ZbierzWpisy(root, 0, [&](const _stOpisOkresu& e) { ix.wpisy[next[GrupaNazwy(TekstWpisu(e))]++] = &e; });
+    ix.root = root;
+}
+
+int SzukajWIndeksie(const IndeksNazw& ix, const KChar* code, int r) {
+    const unsigned g = GrupaNazwy(code);
+    for (unsigned i = ix.start[g]; i < ix.start[g + 1]; ++i) {
+        const _stOpisOkresu& e = *ix.wpisy[i];
+        if (TekstKoduPasuje(TekstWpisu(e), code) && (r <= 0 || DataWOkresie(r, e.valid_from, e.valid_to))) return 0;
+    }
+    return -1;
+}
+
+}  // namespace
+
+// Part of the one-time build; runs after the tries of 10046 and 10047.
+void BudujIndeksyNazw() {
+    for (IndeksNazw& ix : g_indeksy_nazw) BudujIndeksNazw(ix);
+}
+
+namespace {
+
+int SzukajNazwy(const _stOpisKodu* node, const KChar* code, int r) {
+    if (SlownikiZbudowane()) {
+        for (const IndeksNazw& ix : g_indeksy_nazw) {
+            if (ix.root && node == ix.root) return SzukajWIndeksie(ix, code, r);
+        }
+    }
+    return SzukajTekstu(node, code, r, 0);
+}
+
 }  // namespace
 }  // namespace kod
 
@@ -55,7 +145,7 @@ extern "C" {
 // tables), so it does not run the build itself.
 KOD_EXPORT int sl_CzyPrawidlowyKodLiterowy(const _stOpisKodu* node, const KChar* code, int reference) {
     if (!node || !code) return -1;
-    return kod::SzukajTekstu(node, code, reference, 0);
+    return kod::SzukajNazwy(node, code, reference);
 }
 
 }  // extern "C"

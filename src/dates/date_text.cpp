@@ -24,11 +24,11 @@ int Liczba(const KChar* s, int n) {
 // characters, all digits, else the wrong-length-or-character code. Reads at
 // most n + 1 characters of the text.
 int SprawdzCyfry(const KChar* s, std::size_t n) {
-    if (TextLengthUpTo(s, n) != n) return kDataZlaDlugoscLubZnak;
+    // One pass: a NUL before the n-th character is not a digit.
     for (std::size_t i = 0; i < n; ++i) {
         if (!IsDigit(s[i])) return kDataZlaDlugoscLubZnak;
     }
-    return 0;
+    return s[n] == 0 ? 0 : kDataZlaDlugoscLubZnak;
 }
 
 bool MiesiacPoprawny(int miesiac) { return miesiac >= 1 && miesiac <= 12; }

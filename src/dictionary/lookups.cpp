@@ -7,11 +7,15 @@ using namespace kod;
 extern "C" {
 
 KOD_EXPORT int sl_PoprawnyKod(const KChar* code, int expected_length) {
-    if (!code) return -1;
-    if (expected_length != 0) {
-        // Count no further than one past the expected length.
-        std::size_t limit = expected_length > 0 ? static_cast<std::size_t>(expected_length) : 0;
-        if (expected_length < 0 || TextLengthUpTo(code, limit) != limit) return -1;
+    if (!code || expected_length < 0) return -1;
+    if (expected_length > 0) {
+        // One pass, reading no further than one past the expected length:
+        // a NUL before it is not a digit.
+        const std::size_t limit = static_cast<std::size_t>(expected_length);
+        for (std::size_t i = 0; i < limit; ++i) {
+            if (!IsDigit(code[i])) return -1;
+        }
+        return code[limit] == 0 ? 0 : -1;
     }
     for (const KChar* p = code; *p; ++p) {
         if (!IsDigit(*p)) return -1;
@@ -36,21 +40,23 @@ KOD_EXPORT const KChar* sl_PobierzNazweSlownika(unsigned int id) {
 
 KOD_EXPORT const _stOpisOkresu* sl_PobierzOpisOkresu(int id, const KChar* code, int date) {
     if (!code) return nullptr;
-    // Working copy of the code. Branch dictionaries are keyed by the two
-    // digits of codes written as 01R; a code that does not fit gives null.
-    constexpr std::size_t kBuffer = 52;
-    KChar copy[kBuffer];
-    const bool branch = (id == 10005 || id == 10014);
-    std::size_t n = 0;
-    const std::size_t take = branch ? 2 : kBuffer - 1;
-    while (n < take && code[n]) {
-        copy[n] = code[n];
-        ++n;
+    ZbudujSlowniki();
+    const _stOpisKodu* root = KorzenSlownika(static_cast<unsigned int>(id));
+    if (!root) return nullptr;
+    const _stOpisKodu* slot;
+    if (id == 10005 || id == 10014) {
+        // Branch dictionaries are keyed by the two digits of codes written
+        // as 01R; a code whose first two characters are not two digits
+        // gives null.
+        if (!IsDigit(code[0]) || !IsDigit(code[1])) return nullptr;
+        const KChar key[3] = {code[0], code[1], 0};
+        slot = ZnajdzSlot(root, key);
+    } else {
+        // No working copy: the walk rejects a non-digit and stops where the
+        // code leaves the trie (no code is longer than nine digits), so the
+        // code is read no further than the trie is deep.
+        slot = ZnajdzSlot(root, code);
     }
-    if (!branch && code[n]) return nullptr;  // longer than any code
-    copy[n] = 0;
-    if (sl_PoprawnyKod(copy, branch ? 2 : 0) != 0) return nullptr;
-    const _stOpisKodu* slot = sl_PobierzOpisKodu(sl_PobierzSlownik(static_cast<unsigned int>(id)), copy);
     if (!slot) return nullptr;
     const int count = static_cast<int>(CharValue(slot->count));
     for (int i = 0; i < count; ++i) {

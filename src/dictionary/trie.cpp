@@ -28,14 +28,15 @@ void ZbudujTrie(const ZrodloTrie& source) {
 
 const _stOpisKodu* ZnajdzSlot(const _stOpisKodu* root, const KChar* code) {
     if (!code) return nullptr;
-    const _stOpisKodu* slot = root;
-    for (std::size_t i = 0; code[i]; ++i) {
-        if (!IsDigit(code[i])) return nullptr;
-        const _stOpisKodu* node = (i == 0) ? root : slot->child;
-        if (!node) return nullptr;
-        slot = node + (code[i] - '0');
+    if (code[0] == 0) return root;
+    const _stOpisKodu* node = root;
+    for (const KChar* p = code;; ++p) {
+        const unsigned digit = CharValue(*p) - '0';  // wraps above 9 for a non-digit
+        if (digit > 9 || !node) return nullptr;
+        const _stOpisKodu* slot = node + digit;
+        if (p[1] == 0) return slot;
+        node = slot->child;
     }
-    return slot;
 }
 
 }  // namespace kod

@@ -27,6 +27,8 @@ void UruchomBudowniczych() {
                         10034u, 10035u, 10037u, 10036u, 10038u, 10039u, 10040u, 10041u, 10042u, 10045u, 10046u,
                         10047u, 10048u})
         BudujSlownik(id);
+    // Reads the tries of 10046 and 10047, so it comes after them.
+    BudujIndeksyNazw();
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 // Builders of the tables that the one-time build fills, one per table.
-// Each writes only its own static storage and reads only constant data.
+// Each writes only its own static storage and reads only constant data,
+// except the name index, which reads the tries of 10046 and 10047 and so
+// runs after them.
 #pragma once
 
 namespace kod {
@@ -14,5 +16,6 @@ enum Formularz { kFormDRA = 0, kFormRNA_RCA = 1, kFormRZA = 2, kFormZUA = 3, kFo
 void BudujTabliceFormularza(Formularz form);
 
 void BudujSlownikNIPZUS();        // ZUS branch table
+void BudujIndeksyNazw();          // index of the name dictionaries (after their tries)
 
 }  // namespace kod
