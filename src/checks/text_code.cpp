@@ -144,7 +144,8 @@ extern "C" {
 // Reads only the node handed in (from sl_PobierzSlownik, which has built the
 // tables), so it does not run the build itself.
 KOD_EXPORT int sl_CzyPrawidlowyKodLiterowy(const _stOpisKodu* node, const KChar* code, int reference) {
-    if (!node || !code) return -1;
+    // A slot taken for a node would be searched past the end of its node.
+    if (!node || !code || kod::WnetrzeWezla(node)) return -1;
     return kod::SzukajNazwy(node, code, reference);
 }
 

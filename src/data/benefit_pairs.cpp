@@ -1139,10 +1139,9 @@ static const KodZrodlowy kCodes[] = {
     {"338", 16, 925},
     {"350", 106, 941},
 };
-static _stOpisKodu kNodes[17][10];
 
 }  // namespace
 
-extern const ZrodloTrie kTrieKodySwRazem = {kCodes, 41, kEntries, kNodes, 17};
+extern const ZrodloTrie kTrieKodySwRazem = {kCodes, 41, kEntries, kPulaWezlow + 0, 17};
 
 }  // namespace kod

@@ -3015,10 +3015,9 @@ static const KodZrodlowy kCodes[] = {
     {"500023", 65, 946},
     {"500024", 65, 946},
 };
-static _stOpisKodu kNodes[622][10];
 
 }  // namespace
 
-extern const ZrodloTrie kTrie10001 = {kCodes, 1950, kEntries, kNodes, 622};
+extern const ZrodloTrie kTrie10001 = {kCodes, 1950, kEntries, kPulaWezlow + 2001, 622};
 
 }  // namespace kod

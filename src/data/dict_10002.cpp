@@ -16,10 +16,9 @@ static const KodZrodlowy kCodes[] = {
     {"1230", 1, 0},
     {"1240", 1, 0},
 };
-static _stOpisKodu kNodes[7][10];
 
 }  // namespace
 
-extern const ZrodloTrie kTrie10002 = {kCodes, 5, kEntries, kNodes, 7};
+extern const ZrodloTrie kTrie10002 = {kCodes, 5, kEntries, kPulaWezlow + 2623, 7};
 
 }  // namespace kod

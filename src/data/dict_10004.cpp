@@ -10191,10 +10191,9 @@ static const KodZrodlowy kCodes[] = {
     {"933111", 2, 4932},
     {"933190", 2, 4934},
 };
-static _stOpisKodu kNodes[1277][10];
 
 }  // namespace
 
-extern const ZrodloTrie kTrie10004 = {kCodes, 2576, kEntries, kNodes, 1277};
+extern const ZrodloTrie kTrie10004 = {kCodes, 2576, kEntries, kPulaWezlow + 2630, 1277};
 
 }  // namespace kod

@@ -74,10 +74,9 @@ static const KodZrodlowy kCodes[] = {
     {"15", 1, 14},
     {"16", 1, 15},
 };
-static _stOpisKodu kNodes[3][10];
 
 }  // namespace
 
-extern const ZrodloTrie kTrie10005 = {kCodes, 16, kEntries, kNodes, 3};
+extern const ZrodloTrie kTrie10005 = {kCodes, 16, kEntries, kPulaWezlow + 3907, 3};
 
 }  // namespace kod

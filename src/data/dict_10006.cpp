@@ -44,10 +44,9 @@ static const KodZrodlowy kCodes[] = {
     {"50", 1, 9},
     {"60", 1, 10},
 };
-static _stOpisKodu kNodes[8][10];
 
 }  // namespace
 
-extern const ZrodloTrie kTrie10006 = {kCodes, 11, kEntries, kNodes, 8};
+extern const ZrodloTrie kTrie10006 = {kCodes, 11, kEntries, kPulaWezlow + 3910, 8};
 
 }  // namespace kod

@@ -28,10 +28,9 @@ static const KodZrodlowy kCodes[] = {
     {"41", 1, 1},
     {"42", 1, 1},
 };
-static _stOpisKodu kNodes[6][10];
 
 }  // namespace
 
-extern const ZrodloTrie kTrie10007 = {kCodes, 16, kEntries, kNodes, 6};
+extern const ZrodloTrie kTrie10007 = {kCodes, 16, kEntries, kPulaWezlow + 3918, 6};
 
 }  // namespace kod

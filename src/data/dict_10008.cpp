@@ -120,10 +120,9 @@ static const KodZrodlowy kCodes[] = {
     {"350", 2, 36},
     {"600", 2, 38},
 };
-static _stOpisKodu kNodes[17][10];
 
 }  // namespace
 
-extern const ZrodloTrie kTrie10008 = {kCodes, 34, kEntries, kNodes, 17};
+extern const ZrodloTrie kTrie10008 = {kCodes, 34, kEntries, kPulaWezlow + 3924, 17};
 
 }  // namespace kod

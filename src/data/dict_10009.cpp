@@ -225,10 +225,9 @@ static const KodZrodlowy kCodes[] = {
     {"603", 1, 71},
     {"700", 1, 72},
 };
-static _stOpisKodu kNodes[36][10];
 
 }  // namespace
 
-extern const ZrodloTrie kTrie10009 = {kCodes, 70, kEntries, kNodes, 36};
+extern const ZrodloTrie kTrie10009 = {kCodes, 70, kEntries, kPulaWezlow + 3941, 36};
 
 }  // namespace kod

@@ -106,10 +106,9 @@ static const KodZrodlowy kCodes[] = {
     {"032030318", 1, 30},
     {"032030319", 1, 31},
 };
-static _stOpisKodu kNodes[26][10];
 
 }  // namespace
 
-extern const ZrodloTrie kTrie10010 = {kCodes, 32, kEntries, kNodes, 26};
+extern const ZrodloTrie kTrie10010 = {kCodes, 32, kEntries, kPulaWezlow + 3977, 26};
 
 }  // namespace kod

@@ -72,10 +72,9 @@ static const KodZrodlowy kCodes[] = {
     {"37", 1, 20},
     {"40", 2, 21},
 };
-static _stOpisKodu kNodes[5][10];
 
 }  // namespace
 
-extern const ZrodloTrie kTrie10012 = {kCodes, 18, kEntries, kNodes, 5};
+extern const ZrodloTrie kTrie10012 = {kCodes, 18, kEntries, kPulaWezlow + 4004, 5};
 
 }  // namespace kod

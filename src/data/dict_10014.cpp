@@ -78,10 +78,9 @@ static const KodZrodlowy kCodes[] = {
     {"16", 1, 15},
     {"17", 1, 16},
 };
-static _stOpisKodu kNodes[3][10];
 
 }  // namespace
 
-extern const ZrodloTrie kTrie10014 = {kCodes, 17, kEntries, kNodes, 3};
+extern const ZrodloTrie kTrie10014 = {kCodes, 17, kEntries, kPulaWezlow + 4010, 3};
 
 }  // namespace kod

@@ -573,10 +573,9 @@ static const KodZrodlowy kCodes[] = {
     {"50", 1, 16},
     {"5000", 2, 227},
 };
-static _stOpisKodu kNodes[100][10];
 
 }  // namespace
 
-extern const ZrodloTrie kTrie10015 = {kCodes, 163, kEntries, kNodes, 100};
+extern const ZrodloTrie kTrie10015 = {kCodes, 163, kEntries, kPulaWezlow + 4013, 100};
 
 }  // namespace kod

@@ -19,10 +19,9 @@ static const KodZrodlowy kCodes[] = {
     {"1", 1, 1},
     {"2", 1, 2},
 };
-static _stOpisKodu kNodes[1][10];
 
 }  // namespace
 
-extern const ZrodloTrie kTrie10016 = {kCodes, 3, kEntries, kNodes, 1};
+extern const ZrodloTrie kTrie10016 = {kCodes, 3, kEntries, kPulaWezlow + 4113, 1};
 
 }  // namespace kod

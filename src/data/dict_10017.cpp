@@ -31,10 +31,9 @@ static const KodZrodlowy kCodes[] = {
     {"40", 1, 5},
     {"50", 1, 6},
 };
-static _stOpisKodu kNodes[6][10];
 
 }  // namespace
 
-extern const ZrodloTrie kTrie10017 = {kCodes, 7, kEntries, kNodes, 6};
+extern const ZrodloTrie kTrie10017 = {kCodes, 7, kEntries, kPulaWezlow + 4114, 6};
 
 }  // namespace kod

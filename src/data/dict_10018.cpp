@@ -19,10 +19,9 @@ static const KodZrodlowy kCodes[] = {
     {"2", 1, 1},
     {"3", 1, 2},
 };
-static _stOpisKodu kNodes[1][10];
 
 }  // namespace
 
-extern const ZrodloTrie kTrie10018 = {kCodes, 3, kEntries, kNodes, 1};
+extern const ZrodloTrie kTrie10018 = {kCodes, 3, kEntries, kPulaWezlow + 4120, 1};
 
 }  // namespace kod

@@ -183,10 +183,9 @@ static const KodZrodlowy kCodes[] = {
     {"402", 1, 64},
     {"403", 1, 64},
 };
-static _stOpisKodu kNodes[19][10];
 
 }  // namespace
 
-extern const ZrodloTrie kTrie10019 = {kCodes, 48, kEntries, kNodes, 19};
+extern const ZrodloTrie kTrie10019 = {kCodes, 48, kEntries, kPulaWezlow + 4121, 19};
 
 }  // namespace kod

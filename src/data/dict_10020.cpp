@@ -31,10 +31,9 @@ static const KodZrodlowy kCodes[] = {
     {"06", 1, 5},
     {"07", 1, 6},
 };
-static _stOpisKodu kNodes[2][10];
 
 }  // namespace
 
-extern const ZrodloTrie kTrie10020 = {kCodes, 7, kEntries, kNodes, 2};
+extern const ZrodloTrie kTrie10020 = {kCodes, 7, kEntries, kPulaWezlow + 4140, 2};
 
 }  // namespace kod

@@ -33,10 +33,9 @@ static const KodZrodlowy kCodes[] = {
     {"3", 2, 6},
     {"4", 1, 8},
 };
-static _stOpisKodu kNodes[1][10];
 
 }  // namespace
 
-extern const ZrodloTrie kTrie10021 = {kCodes, 5, kEntries, kNodes, 1};
+extern const ZrodloTrie kTrie10021 = {kCodes, 5, kEntries, kPulaWezlow + 4142, 1};
 
 }  // namespace kod

@@ -28,10 +28,9 @@ static const KodZrodlowy kCodes[] = {
     {"5", 1, 4},
     {"6", 1, 5},
 };
-static _stOpisKodu kNodes[1][10];
 
 }  // namespace
 
-extern const ZrodloTrie kTrie10022 = {kCodes, 6, kEntries, kNodes, 1};
+extern const ZrodloTrie kTrie10022 = {kCodes, 6, kEntries, kPulaWezlow + 4143, 1};
 
 }  // namespace kod

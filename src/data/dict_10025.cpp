@@ -25,10 +25,9 @@ static const KodZrodlowy kCodes[] = {
     {"4", 1, 3},
     {"5", 1, 4},
 };
-static _stOpisKodu kNodes[1][10];
 
 }  // namespace
 
-extern const ZrodloTrie kTrie10025 = {kCodes, 5, kEntries, kNodes, 1};
+extern const ZrodloTrie kTrie10025 = {kCodes, 5, kEntries, kPulaWezlow + 4146, 1};
 
 }  // namespace kod

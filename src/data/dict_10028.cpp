@@ -31,10 +31,9 @@ static const KodZrodlowy kCodes[] = {
     {"32", 1, 5},
     {"50", 1, 6},
 };
-static _stOpisKodu kNodes[5][10];
 
 }  // namespace
 
-extern const ZrodloTrie kTrie10028 = {kCodes, 7, kEntries, kNodes, 5};
+extern const ZrodloTrie kTrie10028 = {kCodes, 7, kEntries, kPulaWezlow + 4148, 5};
 
 }  // namespace kod

@@ -16,10 +16,9 @@ static const KodZrodlowy kCodes[] = {
     {"1", 1, 0},
     {"2", 1, 1},
 };
-static _stOpisKodu kNodes[1][10];
 
 }  // namespace
 
-extern const ZrodloTrie kTrie10030 = {kCodes, 2, kEntries, kNodes, 1};
+extern const ZrodloTrie kTrie10030 = {kCodes, 2, kEntries, kPulaWezlow + 4154, 1};
 
 }  // namespace kod

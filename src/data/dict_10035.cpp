@@ -1181,10 +1181,9 @@ static const KodZrodlowy kCodes[] = {
     {"936102", 1, 323},
     {"9383", 1, 187},
 };
-static _stOpisKodu kNodes[265][10];
 
 }  // namespace
 
-extern const ZrodloTrie kTrie10035 = {kCodes, 524, kEntries, kNodes, 265};
+extern const ZrodloTrie kTrie10035 = {kCodes, 524, kEntries, kPulaWezlow + 4159, 265};
 
 }  // namespace kod

@@ -26,10 +26,9 @@ static const KodZrodlowy kCodes[] = {
     {"3", 1, 2},
     {"4", 1, 3},
 };
-static _stOpisKodu kNodes[1][10];
 
 }  // namespace
 
-extern const ZrodloTrie kTrie10037 = {kCodes, 4, kEntries, kNodes, 1};
+extern const ZrodloTrie kTrie10037 = {kCodes, 4, kEntries, kPulaWezlow + 4425, 1};
 
 }  // namespace kod

@@ -22,10 +22,9 @@ static const KodZrodlowy kCodes[] = {
     {"2", 1, 2},
     {"3", 1, 3},
 };
-static _stOpisKodu kNodes[1][10];
 
 }  // namespace
 
-extern const ZrodloTrie kTrie10038 = {kCodes, 4, kEntries, kNodes, 1};
+extern const ZrodloTrie kTrie10038 = {kCodes, 4, kEntries, kPulaWezlow + 4426, 1};
 
 }  // namespace kod

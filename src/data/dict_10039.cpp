@@ -473,10 +473,9 @@ static const KodZrodlowy kCodes[] = {
     {"99", 1, 3},
     {"990000", 1, 46},
 };
-static _stOpisKodu kNodes[619][10];
 
 }  // namespace
 
-extern const ZrodloTrie kTrie10039 = {kCodes, 370, kEntries, kNodes, 619};
+extern const ZrodloTrie kTrie10039 = {kCodes, 370, kEntries, kPulaWezlow + 4427, 619};
 
 }  // namespace kod

@@ -539,10 +539,9 @@ static const KodZrodlowy kCodes[] = {
     {"3000", 2, 218},
     {"5000", 2, 220},
 };
-static _stOpisKodu kNodes[100][10];
 
 }  // namespace
 
-extern const ZrodloTrie kTrie10040 = {kCodes, 138, kEntries, kNodes, 100};
+extern const ZrodloTrie kTrie10040 = {kCodes, 138, kEntries, kPulaWezlow + 5046, 100};
 
 }  // namespace kod

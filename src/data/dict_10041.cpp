@@ -25,10 +25,9 @@ static const KodZrodlowy kCodes[] = {
     {"3", 1, 3},
     {"4", 1, 4},
 };
-static _stOpisKodu kNodes[1][10];
 
 }  // namespace
 
-extern const ZrodloTrie kTrie10041 = {kCodes, 5, kEntries, kNodes, 1};
+extern const ZrodloTrie kTrie10041 = {kCodes, 5, kEntries, kPulaWezlow + 5146, 1};
 
 }  // namespace kod

@@ -19,10 +19,9 @@ static const KodZrodlowy kCodes[] = {
     {"1", 1, 1},
     {"2", 1, 2},
 };
-static _stOpisKodu kNodes[1][10];
 
 }  // namespace
 
-extern const ZrodloTrie kTrie10042 = {kCodes, 3, kEntries, kNodes, 1};
+extern const ZrodloTrie kTrie10042 = {kCodes, 3, kEntries, kPulaWezlow + 5147, 1};
 
 }  // namespace kod

@@ -42,10 +42,9 @@ static const KodZrodlowy kCodes[] = {
     {"7", 1, 6},
     {"8", 1, 7},
 };
-static _stOpisKodu kNodes[1][10];
 
 }  // namespace
 
-extern const ZrodloTrie kTrie10045 = {kCodes, 8, kEntries, kNodes, 1};
+extern const ZrodloTrie kTrie10045 = {kCodes, 8, kEntries, kPulaWezlow + 5148, 1};
 
 }  // namespace kod

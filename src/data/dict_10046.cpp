@@ -900,10 +900,9 @@ static const KodZrodlowy kCodes[] = {
     {"3208", 1, 243},
     {"3209", 1, 244},
 };
-static _stOpisKodu kNodes[33][10];
 
 }  // namespace
 
-extern const ZrodloTrie kTrie10046 = {kCodes, 245, kEntries, kNodes, 33};
+extern const ZrodloTrie kTrie10046 = {kCodes, 245, kEntries, kPulaWezlow + 5149, 33};
 
 }  // namespace kod

@@ -970,10 +970,9 @@ static const KodZrodlowy kCodes[] = {
     {"239", 1, 238},
     {"240", 1, 239},
 };
-static _stOpisKodu kNodes[29][10];
 
 }  // namespace
 
-extern const ZrodloTrie kTrie10047 = {kCodes, 240, kEntries, kNodes, 29};
+extern const ZrodloTrie kTrie10047 = {kCodes, 240, kEntries, kPulaWezlow + 5182, 29};
 
 }  // namespace kod

@@ -259,10 +259,9 @@ static const KodZrodlowy kCodes[] = {
     {"103022", 1, 3},
     {"103023", 1, 3},
 };
-static _stOpisKodu kNodes[85][10];
 
 }  // namespace
 
-extern const ZrodloTrie kTrie10048 = {kCodes, 238, kEntries, kNodes, 85};
+extern const ZrodloTrie kTrie10048 = {kCodes, 238, kEntries, kPulaWezlow + 5211, 85};
 
 }  // namespace kod

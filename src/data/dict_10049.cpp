@@ -208,10 +208,9 @@ static const KodZrodlowy kCodes[] = {
     {"223", 1, 64},
     {"224", 1, 65},
 };
-static _stOpisKodu kNodes[11][10];
 
 }  // namespace
 
-extern const ZrodloTrie kTrie10049 = {kCodes, 66, kEntries, kNodes, 11};
+extern const ZrodloTrie kTrie10049 = {kCodes, 66, kEntries, kPulaWezlow + 5296, 11};
 
 }  // namespace kod

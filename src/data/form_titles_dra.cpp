@@ -532,10 +532,9 @@ static const KodZrodlowy kCodes[] = {
     {"241023", 2, 15},
     {"241024", 2, 15},
 };
-static _stOpisKodu kNodes[181][10];
 
 }  // namespace
 
-extern const ZrodloTrie kTrieFormularzaDRA = {kCodes, 505, kEntries, kNodes, 181};
+extern const ZrodloTrie kTrieFormularzaDRA = {kCodes, 505, kEntries, kPulaWezlow + 17, 181};
 
 }  // namespace kod

@@ -1779,10 +1779,9 @@ static const KodZrodlowy kCodes[] = {
     {"500023", 1, 0},
     {"500024", 1, 1},
 };
-static _stOpisKodu kNodes[578][10];
 
 }  // namespace
 
-extern const ZrodloTrie kTrieFormularzaRNA_RCA = {kCodes, 1741, kEntries, kNodes, 578};
+extern const ZrodloTrie kTrieFormularzaRNA_RCA = {kCodes, 1741, kEntries, kPulaWezlow + 198, 578};
 
 }  // namespace kod

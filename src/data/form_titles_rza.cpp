@@ -1143,10 +1143,9 @@ static const KodZrodlowy kCodes[] = {
     {"500023", 1, 0},
     {"500024", 1, 1},
 };
-static _stOpisKodu kNodes[389][10];
 
 }  // namespace
 
-extern const ZrodloTrie kTrieFormularzaRZA = {kCodes, 1111, kEntries, kNodes, 389};
+extern const ZrodloTrie kTrieFormularzaRZA = {kCodes, 1111, kEntries, kPulaWezlow + 776, 389};
 
 }  // namespace kod

@@ -1345,10 +1345,9 @@ static const KodZrodlowy kCodes[] = {
     {"500023", 1, 0},
     {"500024", 1, 1},
 };
-static _stOpisKodu kNodes[431][10];
 
 }  // namespace
 
-extern const ZrodloTrie kTrieFormularzaZUA = {kCodes, 1312, kEntries, kNodes, 431};
+extern const ZrodloTrie kTrieFormularzaZUA = {kCodes, 1312, kEntries, kPulaWezlow + 1165, 431};
 
 }  // namespace kod

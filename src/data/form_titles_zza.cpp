@@ -1217,10 +1217,9 @@ static const KodZrodlowy kCodes[] = {
     {"500023", 1, 0},
     {"500024", 1, 1},
 };
-static _stOpisKodu kNodes[405][10];
 
 }  // namespace
 
-extern const ZrodloTrie kTrieFormularzaZZA = {kCodes, 1186, kEntries, kNodes, 405};
+extern const ZrodloTrie kTrieFormularzaZZA = {kCodes, 1186, kEntries, kPulaWezlow + 1596, 405};
 
 }  // namespace kod

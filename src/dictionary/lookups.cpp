@@ -29,7 +29,8 @@ KOD_EXPORT const _stOpisKodu* sl_PobierzSlownik(unsigned int id) {
 }
 
 KOD_EXPORT const _stOpisKodu* sl_PobierzOpisKodu(const _stOpisKodu* root, const KChar* code) {
-    if (!root) return nullptr;
+    // A slot taken for a node would be walked past the end of its node.
+    if (!root || WnetrzeWezla(root)) return nullptr;
     return ZnajdzSlot(root, code);
 }
 

@@ -1,5 +1,7 @@
 #include "dictionary/trie.h"
 
+#include <cstdint>
+
 namespace kod {
 
 void ZbudujTrie(const ZrodloTrie& source) {
@@ -24,6 +26,16 @@ void ZbudujTrie(const ZrodloTrie& source) {
         last.count = static_cast<KChar>(code.count);
         last.entries = source.entries + code.first;
     }
+}
+
+bool WnetrzeWezla(const _stOpisKodu* p) {
+    const _stOpisKodu* first = &kPulaWezlow[0][0];
+    // Compared as addresses: a pointer from elsewhere is no concern of ours.
+    const auto a = reinterpret_cast<std::uintptr_t>(p);
+    const auto lo = reinterpret_cast<std::uintptr_t>(first);
+    const auto hi = reinterpret_cast<std::uintptr_t>(first + 10 * static_cast<std::size_t>(kLiczbaWezlow));
+    if (a < lo || a >= hi) return false;
+    return (a - lo) % (10 * sizeof(_stOpisKodu)) != 0;
 }
 
 const _stOpisKodu* ZnajdzSlot(const _stOpisKodu* root, const KChar* code) {

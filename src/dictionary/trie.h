@@ -23,6 +23,15 @@ struct ZrodloTrie {
     unsigned int node_count;
 };
 
+// The nodes of every generated trie (src/data/node_pool.cpp).
+extern _stOpisKodu kPulaWezlow[][10];
+extern const unsigned int kLiczbaWezlow;
+
+// True when p points into the node storage but not at the first slot of a
+// node: a slot that a caller took for a node. Reading ten slots from there
+// would run past the node (and, at the last node, past the storage).
+bool WnetrzeWezla(const _stOpisKodu* p);
+
 // Clears the nodes of the table and links every code into them. Allocates
 // nothing; the same input always gives the same trie.
 void ZbudujTrie(const ZrodloTrie& source);

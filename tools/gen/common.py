@@ -176,6 +176,31 @@ class StringPool:
         return "\n".join(self.lines) + ("\n" if self.lines else "")
 
 
+class NodePool:
+    """Every trie's nodes lie in one array, kPulaWezlow, so the library can
+    tell a node of its own from a slot inside one. Tries get their places in
+    the order they are generated."""
+
+    def __init__(self):
+        self.places = []
+        self.total = 0
+
+    def place(self, symbol, nodes):
+        offset = self.total
+        self.places.append((symbol, offset, nodes))
+        self.total += nodes
+        return offset
+
+    def file(self):
+        lines = ["// %s: nodes %d to %d" % (sym, off, off + n - 1) for sym, off, n in self.places]
+        return (HEADER + '#include "dictionary/trie.h"\n\nnamespace kod {\n\n' + "\n".join(lines) +
+                "\n_stOpisKodu kPulaWezlow[%d][10];\nextern const unsigned int kLiczbaWezlow = %d;\n\n"
+                "}  // namespace kod\n" % (self.total, self.total))
+
+
+NODE_POOL = NodePool()
+
+
 def node_count(codes):
     prefixes = set()
     for c in codes:
@@ -253,8 +278,9 @@ def emit_trie(symbol, codes, comment=""):
     out.append(pool.emit())
     out.append("static const _stOpisOkresu kEntries[] = {\n%s\n};\n" % "\n".join(entry_lines or ["    {nullptr, 0, 0, 0, nullptr},"]))
     out.append("static const KodZrodlowy kCodes[] = {\n%s\n};\n" % "\n".join(code_lines or ['    {"", 0, 0},']))
-    out.append("static _stOpisKodu kNodes[%d][10];\n" % nodes)
-    definition = "extern const ZrodloTrie %s = {kCodes, %d, kEntries, kNodes, %d};\n" % (symbol, len(codes), nodes)
+    offset = NODE_POOL.place(symbol, nodes)
+    definition = "extern const ZrodloTrie %s = {kCodes, %d, kEntries, kPulaWezlow + %d, %d};\n" % (
+        symbol, len(codes), offset, nodes)
     return "".join(out), definition, {"codes": len(codes), "entries": sum(len(e) for _, e in codes),
                           "stored_entries": len(entry_lines), "nodes": nodes}
 

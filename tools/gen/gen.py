@@ -37,6 +37,7 @@ def main(argv):
         for m in MODULES:
             m.generate(out)
         dictionaries.generate(out, docs)
+        out.add("src/data/node_pool.cpp", common.NODE_POOL.file())
         out.add("docs/DATA.md", datadoc.render(docs, dictionaries.REPORTS))
     except common.GenError as e:
         print("gen: error: %s" % e, file=sys.stderr)
