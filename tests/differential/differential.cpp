@@ -24,8 +24,14 @@ bool HasRawUnit(const harness::Text& t) {
 }
 
 // Raw units above ASCII in a text of the library's type mean different
-// characters in the two builds (8-bit texts are the same bytes in both).
+// characters in the two builds (8-bit texts are the same bytes in both). So
+// do integers outside ASCII where an export takes one character of the
+// build's type in an int (the age group, the child mark): the W build keeps
+// 16 bits of it and the A build 8.
 bool Comparable(const harness::Case& c) {
+    const std::string name = harness::ExportName(c.function);
+    const size_t character = name == "fb_KVDKodPokrewienstwaWiek" ? 1 : name == "fb_KVDKodPokrewienstwa" ? 2 : 0;
+    if (character && (c.args[character].value < 0 || c.args[character].value > 0x7F)) return false;
     for (const harness::Arg& a : c.args) {
         if ((a.kind == 'T' || a.kind == 'P') && HasRawUnit(a.text)) return false;
         if (a.kind == 'L' || a.kind == 'V')
@@ -92,9 +98,9 @@ int main(int argc, char** argv) {
             ++untouched;
             std::printf("never compared: %s\n", harness::ExportName(f));
         }
-    std::printf("vector cases: %ld compared, %ld differ, %ld skipped (not in Windows-1250), %ld skipped (raw units)\n",
+    std::printf("vector cases: %ld compared, %ld differ, %ld skipped (not in Windows-1250), %ld skipped (raw units, characters past ASCII)\n",
                 vectors.compared, vectors.differ, vectors.unexpressible, vectors.raw);
-    std::printf("random cases (seed %u): %ld compared, %ld differ, %ld skipped (not in Windows-1250), %ld skipped (raw units)\n",
+    std::printf("random cases (seed %u): %ld compared, %ld differ, %ld skipped (not in Windows-1250), %ld skipped (raw units, characters past ASCII)\n",
                 seed, random.compared, random.differ, random.unexpressible, random.raw);
     w->Close();
     a->Close();

@@ -122,12 +122,21 @@ inline void RenderText(std::string& out, const KChar* p) {
     out += '"';
 }
 
-inline void RenderEntry(std::string& out, const _stOpisOkresu* e) {
+// Counts and attributes as numbers: 8-bit characters are signed.
+inline long long CharNumber(KChar c) {
+    return kWideText ? static_cast<long long>(static_cast<uint16_t>(c)) : static_cast<long long>(static_cast<signed char>(c));
+}
+
+// notation: as the vectors write it, {"description", from, to, attribute,
+// "short"} with the attribute as a number; else compact, the attribute as
+// the character it stands for.
+inline void RenderEntry(std::string& out, const _stOpisOkresu* e, bool notation = false) {
     if (!e) { out += "null"; return; }
+    const char* sep = notation ? ", " : ",";
     out += '{';
     RenderText(out, e->description);
-    out += ',' + std::to_string(e->valid_from) + ',' + std::to_string(e->valid_to) + ',' +
-           std::to_string(CharCode(e->attribute)) + ',';
+    out += sep + std::to_string(e->valid_from) + sep + std::to_string(e->valid_to) + sep +
+           std::to_string(notation ? CharNumber(e->attribute) : static_cast<long long>(CharCode(e->attribute))) + sep;
     RenderText(out, e->short_text);
     out += '}';
 }
@@ -187,15 +196,39 @@ struct Outcome {
     bool impossible = false;  // a text the text type cannot hold
     intptr_t raw = 0;         // the result as returned
     std::string answer;       // rendered result, then each out place
+    // With notation set, for checks against the vector notation: every
+    // argument pointer in order (for @N; variadic texts one each), the
+    // result as the notation writes it (texts "UTF-8" or null; slot(count,
+    // child|nochild); {"description", from, to, attribute, "short"}; empty
+    // for the other kinds) and the value of each out / buf place.
+    std::vector<const void*> pointers;
+    std::string result;
+    std::vector<std::string> outs;
 };
+
+namespace detail_call {
+
+inline void NotateResult(std::string& out, char kind, intptr_t raw) {
+    if (kind == 'T') {
+        RenderText(out, reinterpret_cast<const KChar*>(raw));
+    } else if (kind == 'S' && raw) {
+        const _stOpisKodu* s = reinterpret_cast<const _stOpisKodu*>(raw);
+        out += "slot(" + std::to_string(CharNumber(s->count)) + ", " + (s->child ? "child" : "nochild") + ")";
+    } else if (kind == 'E' && raw) {
+        RenderEntry(out, reinterpret_cast<const _stOpisOkresu*>(raw), true);
+    }
+}
+
+}  // namespace detail_call
 
 // Root and slot arguments are obtained through the bound library itself.
 inline const _stOpisKodu* Root(const Bound& b, uint32_t id) {
+    if (!b.fn[1]) return nullptr;
     intptr_t a[kMaxArgs] = {static_cast<intptr_t>(id)};
     return reinterpret_cast<const _stOpisKodu*>(Exports()[1].invoke(b.fn[1], a));
 }
 
-inline Outcome Run(const Bound& b, const harness::Case& c, bool render = true) {
+inline Outcome Run(const Bound& b, const harness::Case& c, bool render = true, bool notation = false) {
     using namespace detail_call;
     Outcome o;
     Storage s;
@@ -213,7 +246,7 @@ inline Outcome Run(const Bound& b, const harness::Case& c, bool render = true) {
                 case 'P': {
                     const _stOpisKodu* p = nullptr;
                     if (arg.value == 1) p = Root(b, arg.dictionary);
-                    if (arg.value == 2) {
+                    if (arg.value == 2 && b.fn[2]) {
                         intptr_t q[kMaxArgs] = {reinterpret_cast<intptr_t>(Root(b, arg.dictionary)),
                                                 reinterpret_cast<intptr_t>(MakeText(s, arg.text))};
                         p = reinterpret_cast<const _stOpisKodu*>(Exports()[2].invoke(b.fn[2], q));
@@ -251,7 +284,7 @@ inline Outcome Run(const Bound& b, const harness::Case& c, bool render = true) {
                     pointers.push_back(reinterpret_cast<const void*>(a[n - 1]));
                     break;
                 case 'V':
-                    for (size_t i = 0; i < arg.list.size() && i < 300; ++i) {
+                    for (size_t i = 0; i < arg.list.size() && n < kMaxArgs - 1; ++i) {
                         a[n++] = reinterpret_cast<intptr_t>(MakeText(s, arg.list[i]));
                         pointers.push_back(reinterpret_cast<const void*>(a[n - 1]));
                     }
@@ -264,8 +297,17 @@ inline Outcome Run(const Bound& b, const harness::Case& c, bool render = true) {
         return o;
     }
     o.raw = Exports()[c.function].invoke(b.fn[c.function], a);
-    if (!render) return o;
     const char kind = Exports()[c.function].result;
+    if (notation) {
+        o.pointers = pointers;
+        NotateResult(o.result, kind, o.raw);
+        for (auto& place : places) {
+            o.outs.emplace_back();
+            if (place.first == 'O') o.outs.back() = std::to_string(*static_cast<const int*>(place.second));
+            else RenderText(o.outs.back(), static_cast<const KChar*>(place.second));
+        }
+    }
+    if (!render) return o;
     std::string& out = o.answer;
     switch (kind) {
         case 'I': out = std::to_string(static_cast<int32_t>(o.raw)); break;

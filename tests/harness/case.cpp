@@ -1,5 +1,6 @@
 #include "harness/case.h"
 
+#include <cctype>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
@@ -90,45 +91,58 @@ std::string Describe(const Case& c) {
 // ---------------------------------------------------------------------------
 // Vector lines
 
-namespace {
+void Cursor::Skip() {
+    while (i_ < s_.size() && (s_[i_] == ' ' || s_[i_] == '\t')) ++i_;
+}
 
-struct ParseFail {};
+char Cursor::Peek() {
+    Skip();
+    return i_ < s_.size() ? s_[i_] : 0;
+}
 
-struct Cur {
-    const std::string& s;
-    size_t i = 0;
-    explicit Cur(const std::string& str) : s(str) {}
-    void Skip() { while (i < s.size() && (s[i] == ' ' || s[i] == '\t')) ++i; }
-    char Peek() { Skip(); return i < s.size() ? s[i] : 0; }
-    bool Eat(char c) { if (Peek() == c) { ++i; return true; } return false; }
-    void Need(char c) { if (!Eat(c)) throw ParseFail{}; }
-    bool Word(const char* w) {
-        Skip();
-        size_t n = std::strlen(w);
-        if (s.compare(i, n, w) != 0) return false;
-        if (i + n < s.size() && (std::isalnum(static_cast<unsigned char>(s[i + n])) || s[i + n] == '_')) return false;
-        i += n;
-        return true;
-    }
-};
+bool Cursor::Eat(char c) {
+    if (Peek() != c) return false;
+    ++i_;
+    return true;
+}
 
-int64_t ParseNumber(Cur& c) {
-    c.Skip();
-    if (c.i < c.s.size() && c.s[c.i] == '\'') {
-        if (c.i + 2 >= c.s.size()) throw ParseFail{};
-        int64_t v = static_cast<unsigned char>(c.s[c.i + 1]);
-        c.i += 3;
+void Cursor::Need(char c, const char* what) {
+    if (!Eat(c)) throw ParseError{std::string(what) + " expected"};
+}
+
+bool Cursor::Word(const char* w) {
+    Skip();
+    size_t n = std::strlen(w);
+    if (s_.compare(i_, n, w) != 0) return false;
+    if (i_ + n < s_.size() && (std::isalnum(static_cast<unsigned char>(s_[i_ + n])) || s_[i_ + n] == '_')) return false;
+    i_ += n;
+    return true;
+}
+
+bool Cursor::AtEnd() {
+    Skip();
+    return i_ >= s_.size() || s_[i_] == '#';
+}
+
+int64_t Cursor::Number() {
+    Skip();
+    if (i_ < s_.size() && s_[i_] == '\'') {  // a character
+        if (i_ + 2 >= s_.size()) throw ParseError{"character expected at: " + Rest()};
+        int64_t v = static_cast<unsigned char>(s_[i_ + 1]);
+        i_ += 3;
         return v;
     }
-    size_t start = c.i;
-    if (c.i < c.s.size() && (c.s[c.i] == '-' || c.s[c.i] == '+')) ++c.i;
+    size_t start = i_;
+    if (i_ < s_.size() && (s_[i_] == '-' || s_[i_] == '+')) ++i_;
     int base = 10;
-    if (c.s.compare(c.i, 2, "0x") == 0) { base = 16; c.i += 2; }
-    size_t digits = c.i;
-    while (c.i < c.s.size() && std::isxdigit(static_cast<unsigned char>(c.s[c.i]))) ++c.i;
-    if (digits == c.i) throw ParseFail{};
-    return std::strtoll(c.s.substr(start, c.i - start).c_str(), nullptr, base);
+    if (s_.compare(i_, 2, "0x") == 0) { base = 16; i_ += 2; }
+    size_t digits = i_;
+    while (i_ < s_.size() && std::isxdigit(static_cast<unsigned char>(s_[i_]))) ++i_;
+    if (digits == i_) throw ParseError{"integer expected at: " + s_.substr(start)};
+    return std::strtoll(s_.substr(start, i_ - start).c_str(), nullptr, base);
 }
+
+namespace {
 
 std::u32string Utf8(const std::string& s) {
     std::u32string out;
@@ -147,8 +161,10 @@ std::u32string Utf8(const std::string& s) {
     return out;
 }
 
-Text ParseQuoted(Cur& c) {
-    c.Need('"');
+}  // namespace
+
+Text Cursor::Quoted() {
+    if (!Eat('"')) throw ParseError{"text expected at: " + Rest()};
     Text t;
     t.null = false;
     std::string utf8;
@@ -157,31 +173,31 @@ Text ParseQuoted(Cur& c) {
         utf8.clear();
     };
     while (true) {
-        if (c.i >= c.s.size()) throw ParseFail{};
-        char ch = c.s[c.i++];
+        if (i_ >= s_.size()) throw ParseError{"unterminated text"};
+        char ch = s_[i_++];
         if (ch == '"') break;
         if (ch != '\\') { utf8 += ch; continue; }
-        if (c.i >= c.s.size()) throw ParseFail{};
-        char e = c.s[c.i++];
+        if (i_ >= s_.size()) throw ParseError{"unterminated text"};
+        char e = s_[i_++];
         if (e == 'n') utf8 += '\n';
         else if (e == 't') utf8 += '\t';
         else if (e == 'x') {
             flush();
-            t.units.push_back(kRaw | static_cast<uint32_t>(std::strtoul(c.s.substr(c.i, 2).c_str(), nullptr, 16)));
-            c.i += 2;
+            t.units.push_back(kRaw | static_cast<uint32_t>(std::strtoul(s_.substr(i_, 2).c_str(), nullptr, 16)));
+            i_ += 2;
         } else if (e == 'u') {
             flush();
-            size_t close = c.s.find('}', c.i);
-            if (close == std::string::npos) throw ParseFail{};
-            t.units.push_back(static_cast<uint32_t>(std::strtoul(c.s.substr(c.i + 1, close - c.i - 1).c_str(), nullptr, 16)));
-            c.i = close + 1;
+            size_t close = s_.find('}', i_);
+            if (close == std::string::npos) throw ParseError{"unterminated \\u{...}"};
+            t.units.push_back(static_cast<uint32_t>(std::strtoul(s_.substr(i_ + 1, close - i_ - 1).c_str(), nullptr, 16)));
+            i_ = close + 1;
         } else utf8 += e;
     }
     flush();
-    if (c.i < c.s.size() && c.s[c.i] == '*') {
-        ++c.i;
-        int64_t n = ParseNumber(c);
-        if (n < 0 || n > 100000) throw ParseFail{};
+    if (i_ < s_.size() && s_[i_] == '*') {
+        ++i_;
+        int64_t n = Number();
+        if (n < 0 || n > 100000) throw ParseError{"repeat count out of range"};
         Text r;
         r.null = false;
         for (int64_t k = 0; k < n; ++k) r.units.insert(r.units.end(), t.units.begin(), t.units.end());
@@ -190,11 +206,93 @@ Text ParseQuoted(Cur& c) {
     return t;
 }
 
-Text ParseTextArg(Cur& c) {
-    if (c.Word("null")) return Text::Null();
-    c.Skip();
-    if (c.s.compare(c.i, 3, "a8\"") == 0) c.i += 2;
-    return ParseQuoted(c);
+Text Cursor::TextArg() {
+    if (Word("null")) return Text::Null();
+    Skip();
+    if (s_.compare(i_, 3, "a8\"") == 0) i_ += 2;
+    return Quoted();
+}
+
+namespace {
+
+// The line without its comment: a # at the start or after a blank, outside
+// a text ("x"#300 repeats an argument); trailing blanks go too.
+std::string WithoutComment(const std::string& line) {
+    size_t end = line.size();
+    bool in_text = false;
+    for (size_t i = 0; i < line.size(); ++i) {
+        if (line[i] == '\\' && in_text) { ++i; continue; }
+        if (line[i] == '"') in_text = !in_text;
+        if (line[i] == '#' && !in_text && (i == 0 || line[i - 1] == ' ' || line[i - 1] == '\t')) {
+            end = i;
+            break;
+        }
+    }
+    while (end > 0 && (line[end - 1] == ' ' || line[end - 1] == '\t')) --end;
+    return line.substr(0, end);
+}
+
+// The longest list of variadic texts a call can pass before its null.
+constexpr size_t kMaxListed = HARNESS_NS::kVarArgs - 1;
+
+Case ParseCall(Cursor& c, const std::string& line) {
+    size_t start = c.Pos();
+    size_t end = start;
+    while (end < line.size() && (std::isalnum(static_cast<unsigned char>(line[end])) || line[end] == '_')) ++end;
+    const std::string name = line.substr(start, end - start);
+    int f = FindExport(name);
+    if (f < 0) throw ParseError{"unknown function " + name};
+    c.Word(name.c_str());
+    Case call;
+    call.function = f;
+    c.Need('(', "(");
+    for (const char* k = ExportParams(f); *k; ++k) {
+        Arg a;
+        a.kind = *k;
+        switch (*k) {
+            case 'I': case 'U': a.value = c.Number(); break;
+            case 'T': case 'N': a.text = c.TextArg(); break;
+            case 'P':
+                if (c.Word("null")) a.value = 0;
+                else if (c.Word("root")) { c.Need('(', "("); a.value = 1; a.dictionary = static_cast<uint32_t>(c.Number()); c.Need(')', ")"); }
+                else if (c.Word("slot")) {
+                    c.Need('(', "(");
+                    a.value = 2;
+                    a.dictionary = static_cast<uint32_t>(c.Number());
+                    c.Need(',', "','");
+                    a.text = c.TextArg();
+                    c.Need(')', ")");
+                } else throw ParseError{"root(ID) or slot(ID, \"code\") expected"};
+                break;
+            case 'O': if (c.Word("null")) a.value = 0; else if (c.Word("out")) a.value = 1; else throw ParseError{"out expected"}; break;
+            case 'B': if (c.Word("null")) a.value = 0; else if (c.Word("buf")) a.value = 1; else throw ParseError{"buf expected"}; break;
+            case 'L':
+                if (c.Word("null")) { a.value = 0; break; }
+                c.Need('[', "[");
+                a.value = 1;
+                while (!c.Eat(']')) {
+                    a.list.push_back(c.TextArg());
+                    c.Eat(',');
+                }
+                break;
+            case 'V':
+                // A null is passed where it stands: the export stops there.
+                while (c.Peek() != ')') {
+                    Text t = c.TextArg();
+                    int64_t times = 1;
+                    if (c.Eat('#')) times = c.Number();
+                    if (times < 0 || static_cast<uint64_t>(times) > kMaxListed - a.list.size()) throw ParseError{"too many arguments"};
+                    for (int64_t n = 0; n < times; ++n) a.list.push_back(t);
+                    c.Eat(',');
+                }
+                break;
+        }
+        call.args.push_back(a);
+        if (*k != 'V' && k[1] && k[1] != 'V') c.Need(',', "','");
+        else c.Eat(',');
+    }
+    c.Need(')', "')'");
+    return call;
 }
 
 }  // namespace
@@ -202,71 +300,22 @@ Text ParseTextArg(Cur& c) {
 bool ParseVectorLine(const std::string& raw, VectorCase& out) {
     std::string line = raw;
     if (!line.empty() && line.back() == '\r') line.pop_back();
-    size_t first = line.find_first_not_of(" \t");
-    if (first == std::string::npos || line[first] == '#') return false;
-    line = line.substr(first);
+    line = WithoutComment(line);
     out.only = 0;
+    out.error.clear();
+    size_t first = line.find_first_not_of(" \t");
+    if (first == std::string::npos) return false;
+    line = line.substr(first);
     if (line.compare(0, 3, "W: ") == 0) { out.only = 'W'; line = line.substr(3); }
     else if (line.compare(0, 3, "A: ") == 0) { out.only = 'A'; line = line.substr(3); }
+    out.text = line;
     try {
-        Cur c(line);
-        size_t start = c.i;
-        while (c.i < line.size() && (std::isalnum(static_cast<unsigned char>(line[c.i])) || line[c.i] == '_')) ++c.i;
-        int f = FindExport(line.substr(start, c.i - start));
-        if (f < 0) return false;
-        Case call;
-        call.function = f;
-        c.Need('(');
-        for (const char* k = ExportParams(f); *k; ++k) {
-            Arg a;
-            a.kind = *k;
-            switch (*k) {
-                case 'I': case 'U': a.value = ParseNumber(c); break;
-                case 'T': case 'N': a.text = ParseTextArg(c); break;
-                case 'P':
-                    if (c.Word("null")) a.value = 0;
-                    else if (c.Word("root")) { c.Need('('); a.value = 1; a.dictionary = static_cast<uint32_t>(ParseNumber(c)); c.Need(')'); }
-                    else if (c.Word("slot")) {
-                        c.Need('(');
-                        a.value = 2;
-                        a.dictionary = static_cast<uint32_t>(ParseNumber(c));
-                        c.Need(',');
-                        a.text = ParseTextArg(c);
-                        c.Need(')');
-                    } else throw ParseFail{};
-                    break;
-                case 'O': if (c.Word("null")) a.value = 0; else if (c.Word("out")) a.value = 1; else throw ParseFail{}; break;
-                case 'B': if (c.Word("null")) a.value = 0; else if (c.Word("buf")) a.value = 1; else throw ParseFail{}; break;
-                case 'L':
-                    if (c.Word("null")) { a.value = 0; break; }
-                    c.Need('[');
-                    a.value = 1;
-                    while (!c.Eat(']')) {
-                        a.list.push_back(ParseTextArg(c));
-                        c.Eat(',');
-                    }
-                    break;
-                case 'V':
-                    while (c.Peek() != ')') {
-                        Text t = ParseTextArg(c);
-                        int64_t times = 1;
-                        if (c.Eat('#')) times = ParseNumber(c);
-                        if (times < 0 || times > 300) throw ParseFail{};
-                        if (t.null) times = 0;  // the list ends at the null the harness adds
-                        for (int64_t n = 0; n < times; ++n) a.list.push_back(t);
-                        c.Eat(',');
-                        if (a.list.size() > 300) throw ParseFail{};
-                    }
-                    break;
-            }
-            call.args.push_back(a);
-            if (*k != 'V' && k[1] && k[1] != 'V') c.Need(',');
-            else c.Eat(',');
-        }
-        c.Need(')');
-        out.call = call;
+        Cursor c(out.text);
+        out.call = ParseCall(c, out.text);
+        out.end = c.Pos();
         return true;
-    } catch (const ParseFail&) {
+    } catch (const ParseError& e) {
+        out.error = e.what.empty() ? std::string("cannot parse") : e.what;
         return false;
     }
 }
@@ -415,6 +464,18 @@ int ToCp1250(uint32_t cp) {
 }
 
 }  // namespace
+
+std::string Utf8Of(const Text& t, bool wide) {
+    std::string out;
+    for (uint32_t u : t.units) {
+        uint32_t cp = u & ~kRaw;
+        if ((u & kRaw) && !wide) cp = kCp1250[cp & 0xFF];
+        if (cp < 0x80) out += static_cast<char>(cp);
+        else if (cp < 0x800) { out += static_cast<char>(0xC0 | (cp >> 6)); out += static_cast<char>(0x80 | (cp & 0x3F)); }
+        else { out += static_cast<char>(0xE0 | (cp >> 12)); out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F)); out += static_cast<char>(0x80 | (cp & 0x3F)); }
+    }
+    return out;
+}
 
 std::vector<Case> DecodeFuzz(const uint8_t* data, size_t size, bool wide, int max_calls) {
     std::vector<Case> calls;

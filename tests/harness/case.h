@@ -47,12 +47,47 @@ int FindExport(const std::string& name);
 // Text of a case, for messages: name(arg, ...) in the vector notation.
 std::string Describe(const Case& c);
 
+// Reads the vector notation (tests/vectors/README.md) from a position in a
+// line; what cannot be read throws ParseError.
+struct ParseError {
+    std::string what;
+};
+
+class Cursor {
+public:
+    explicit Cursor(const std::string& s, size_t at = 0) : s_(s), i_(at) {}
+    size_t Pos() const { return i_; }
+    void Skip();
+    char Peek();
+    bool Eat(char c);
+    void Need(char c, const char* what);
+    bool Word(const char* w);   // the word, not followed by a letter, digit or _
+    bool AtEnd();               // nothing but blanks (or a # and what follows) is left
+    int64_t Number();           // 123, -1, 0x7f, 'P'
+    Text Quoted();              // "text" with its escapes, "text"*N
+    Text TextArg();             // null, a8"text" or "text"
+    std::string Rest() const { return s_.substr(i_); }
+
+private:
+    const std::string& s_;
+    size_t i_;
+};
+
+// A text as a library of the text type returns it, in UTF-8 (raw units of
+// the 8-bit type read as Windows-1250).
+std::string Utf8Of(const Text& t, bool wide);
+
 // A vector line ("W:"/"A:" lines give only_wide / only_narrow); false when
-// the line holds no call or cannot be parsed.
+// the line holds no call (a blank line or a comment: error stays empty) or
+// cannot be parsed (error says why). A # after a blank, outside a text,
+// begins a comment.
 struct VectorCase {
     Case call;
-    int only = 0;  // 0 both, 'W' or 'A'
+    int only = 0;       // 0 both, 'W' or 'A'
     std::string where;
+    std::string text;   // the line without its comment and its W:/A: mark
+    size_t end = 0;     // in text: just past the call (where "= expected" begins)
+    std::string error;
 };
 bool ParseVectorLine(const std::string& line, VectorCase& out);
 std::vector<VectorCase> ReadVectorFiles(const std::vector<std::string>& paths);

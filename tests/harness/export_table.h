@@ -37,7 +37,7 @@ constexpr bool kWideText = true;
 constexpr bool kWideText = false;
 #endif
 
-constexpr int kVarArgs = 302;          // up to 300 dates, the terminating null, one spare
+constexpr int kVarArgs = 412;          // up to 411 dates and the terminating null
 constexpr int kMaxFixed = 8;           // the longest fixed parameter list has 7
 constexpr int kMaxArgs = kMaxFixed + kVarArgs;
 
