@@ -13,21 +13,6 @@ namespace {
 
 bool WpisLiczySie(const _stOpisOkresu& e, int r) { return r <= 0 || DataWOkresie(r, e.valid_from, e.valid_to); }
 
-int PoddrzewoOd(const _stOpisKodu* node, int r, int depth) {
-    if (!node || depth >= kGlebokoscTrie) return -1;
-    for (int d = 0; d < 10; ++d) {
-        const _stOpisKodu& slot = node[d];
-        const unsigned count = CharValue(slot.count);
-        if (slot.entries) {
-            for (unsigned i = 0; i < count; ++i) {
-                if (WpisLiczySie(slot.entries[i], r)) return 0;
-            }
-        }
-        if (PoddrzewoOd(slot.child, r, depth + 1) == 0) return 0;
-    }
-    return -1;
-}
-
 // A rule: dictionary ID, the typed code, reference value r (0: no date).
 using Regula = int (*)(unsigned int id, const KChar* code, int r);
 
@@ -129,7 +114,9 @@ static_assert(sizeof(kReguly) / sizeof(kReguly[0]) == kOstatniSlownik - kPierwsz
 
 }  // namespace
 
-int KodWPoddrzewie(const _stOpisKodu* node, int r) { return PoddrzewoOd(node, r, 0); }
+int KodWPoddrzewie(const _stOpisKodu* node, int r) {
+    return PrzejdzWpisy(node, [r](const _stOpisOkresu& e) { return WpisLiczySie(e, r); }) ? 0 : -1;
+}
 
 }  // namespace kod
 

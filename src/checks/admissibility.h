@@ -2,14 +2,9 @@
 // field (fb_KVDKodSprawdzArkusze and sl_CzyPrawidlowyKodLiterowy).
 #pragma once
 
-#include "frame/text.h"
+#include "dictionary/trie.h"
 
 namespace kod {
-
-// Deepest trie the searches below descend into. The generated tries are at
-// most nine levels deep; a node handed in by a host is never followed
-// further than this, so a malformed (cyclic) trie cannot exhaust the stack.
-constexpr int kGlebokoscTrie = 16;
 
 // 0 when some code in the trie below node (the node's own slots included)
 // has an entry that counts at r (r <= 0: every entry counts), else -1.

@@ -30,23 +30,14 @@ const KChar* TekstWpisu(const _stOpisOkresu& e) {
     return (e.short_text && e.short_text[0]) ? e.short_text : e.description;
 }
 
-int SzukajTekstu(const _stOpisKodu* node, const KChar* code, int r, int depth) {
-    if (!node || depth >= kGlebokoscTrie) return -1;
-    for (int d = 0; d < 10; ++d) {
-        const _stOpisKodu& slot = node[d];
-        const unsigned count = CharValue(slot.count);
-        if (slot.entries) {
-            for (unsigned i = 0; i < count; ++i) {
-                const _stOpisOkresu& e = slot.entries[i];
-                if (TekstKoduPasuje(TekstWpisu(e), code) &&
-                    (r <= 0 || DataWOkresie(r, e.valid_from, e.valid_to))) {
-                    return 0;
-                }
-            }
-        }
-        if (SzukajTekstu(slot.child, code, r, depth + 1) == 0) return 0;
-    }
-    return -1;
+// The whole-trie search below a node: whether some entry's text matches the
+// code and the entry counts at r.
+int SzukajTekstu(const _stOpisKodu* node, const KChar* code, int r) {
+    return PrzejdzWpisy(node, [code, r](const _stOpisOkresu& e) {
+               return TekstKoduPasuje(TekstWpisu(e), code) && (r <= 0 || DataWOkresie(r, e.valid_from, e.valid_to));
+           })
+               ? 0
+               : -1;
 }
 
 // Index of the two name dictionaries, so that a check looks at a few
@@ -78,18 +69,11 @@ unsigned GrupaNazwy(const KChar* t) {
 
 // Visits every entry with a text in the trie below node, as SzukajTekstu does.
 template <class Visit>
-void ZbierzWpisy(const _stOpisKodu* node, int depth, Visit&& visit) {
-    if (!node || depth >= kGlebokoscTrie) return;
-    for (int d = 0; d < 10; ++d) {
-        const _stOpisKodu& slot = node[d];
-        if (slot.entries) {
-            const unsigned count = CharValue(slot.count);
-            for (unsigned i = 0; i < count; ++i) {
-                if (TekstWpisu(slot.entries[i])) visit(slot.entries[i]);
-            }
-        }
-        ZbierzWpisy(slot.child, depth + 1, visit);
-    }
+void ZbierzWpisy(const _stOpisKodu* node, Visit&& visit) {
+    PrzejdzWpisy(node, [&visit](const _stOpisOkresu& e) {
+        if (TekstWpisu(e)) visit(e);
+        return false;
+    });
 }
 
 void BudujIndeksNazw(IndeksNazw& ix) {
@@ -97,7 +81,7 @@ void BudujIndeksNazw(IndeksNazw& ix) {
     for (unsigned& s : ix.start) s = 0;
     const _stOpisKodu* root = KorzenSlownika(ix.id);
     unsigned total = 0;
-    ZbierzWpisy(root, 0, [&](const _stOpisOkresu& e) {
+    ZbierzWpisy(root, [&](const _stOpisOkresu& e) {
         ++ix.start[GrupaNazwy(TekstWpisu(e)) + 1];
         ++total;
     });
@@ -105,7 +89,7 @@ void BudujIndeksNazw(IndeksNazw& ix) {
     for (unsigned g = 0; g < kGrupyNazw; ++g) ix.start[g + 1] += ix.start[g];
     unsigned next[kGrupyNazw];
     for (unsigned g = 0; g < kGrupyNazw; ++g) next[g] = ix.start[g];
-    ZbierzWpisy(root, 0, [&](const _stOpisOkresu& e) { ix.wpisy[next[GrupaNazwy(TekstWpisu(e))]++] = &e; });
+    ZbierzWpisy(root, [&](const _stOpisOkresu& e) { ix.wpisy[next[GrupaNazwy(TekstWpisu(e))]++] = &e; });
     ix.root = root;
 }
 
@@ -133,7 +117,7 @@ int SzukajNazwy(const _stOpisKodu* node, const KChar* code, int r) {
             if (ix.root && node == ix.root) return SzukajWIndeksie(ix, code, r);
         }
     }
-    return SzukajTekstu(node, code, r, 0);
+    return SzukajTekstu(node, code, r);
 }
 
 }  // namespace

@@ -38,6 +38,30 @@ void ZbudujTrie(const ZrodloTrie& source);
 
 inline const _stOpisKodu* KorzenTrie(const ZrodloTrie& source) { return &source.nodes[0][0]; }
 
+// Deepest walk below a node: the tries are at most nine levels deep; a bad
+// node from a host (a loop of children) stops here instead of exhausting
+// the stack.
+constexpr int kGlebokoscTrie = 16;
+
+// Visits the entries of every code below node, the node's own slots
+// included, depth first in digit order, until visit returns true. Returns
+// whether it did.
+template <class Visit>
+bool PrzejdzWpisy(const _stOpisKodu* node, Visit&& visit, int depth = 0) {
+    if (!node || depth >= kGlebokoscTrie) return false;
+    for (int d = 0; d < 10; ++d) {
+        const _stOpisKodu& slot = node[d];
+        if (slot.entries) {
+            const unsigned count = CharValue(slot.count);
+            for (unsigned i = 0; i < count; ++i) {
+                if (visit(slot.entries[i])) return true;
+            }
+        }
+        if (PrzejdzWpisy(slot.child, visit, depth + 1)) return true;
+    }
+    return false;
+}
+
 // Slot of a digit code in a trie (the walk of sl_PobierzOpisKodu): null when
 // the code has a non-digit or leaves the trie; the empty code gives the root.
 const _stOpisKodu* ZnajdzSlot(const _stOpisKodu* root, const KChar* code);
