@@ -60,7 +60,13 @@ def _missing(d, note_missing):
     if c.get("absent"):
         parts.append("%d entries without their text" % c["absent"])
     if c.get("reconstructed"):
-        parts.append("%d reconstructed texts to check against an official list" % c["reconstructed"])
+        if d["table"] == "(rule table)":
+            # Entries of a rule-table dictionary hold exact codes; what is
+            # reconstructed is the rule that put them there.
+            parts.append("%d entries derived from reconstructed rules, to check against an official list"
+                         % c["reconstructed"])
+        else:
+            parts.append("%d reconstructed texts to check against an official list" % c["reconstructed"])
     if note_missing and note_missing.lower().rstrip(".") != "nothing":
         parts.append(note_missing)
     return "; ".join(parts) if parts else "nothing"
