@@ -1,4 +1,5 @@
 // The exported dictionary lookups.
+#include "dates/dates.h"
 #include "dictionary/catalogue.h"
 #include "frame/build.h"
 
@@ -62,12 +63,7 @@ KOD_EXPORT const _stOpisOkresu* sl_PobierzOpisOkresu(int id, const KChar* code, 
     const int count = static_cast<int>(CharValue(slot->count));
     for (int i = 0; i < count; ++i) {
         const _stOpisOkresu& e = slot->entries[i];
-        if (date == 0) return &e;
-        if (date < 999999) {
-            if (e.valid_from / 100 <= date && date <= e.valid_to / 100) return &e;
-        } else if (e.valid_from <= date && date <= e.valid_to) {
-            return &e;
-        }
+        if (date == 0 || DataWOkresie(date, e.valid_from, e.valid_to)) return &e;
     }
     return nullptr;
 }

@@ -1,6 +1,7 @@
 // Payer deregistration reasons (dictionary 10008): which reason codes a
 // legal person ('P') or a natural person ('F') may give on a date. The
 // attribute of an entry is the payer kind it is for, 0 for any payer.
+#include "dates/dates.h"
 #include "frame/build.h"
 #include "frame/text.h"
 
@@ -15,26 +16,15 @@ int PrzyczynaDlaRozlicznika(const KChar* code, KChar kind, const KChar* date) {
     const _stOpisKodu* slot = sl_PobierzOpisKodu(sl_PobierzSlownik(kSlownikPrzyczynRozlicznika), code);
     if (!slot || !slot->entries) return -1;
 
-    // The form of the date text decides how periods are compared: a day
-    // against the bounds as they stand, a month against the bounds' months.
-    enum { kBezDaty, kDzien, kMiesiac } form = kBezDaty;
-    int value = 0;
-    if (date && sl_PoprawnaData_DDMMRRRR(date) == 0) {
-        form = kDzien;
-        value = sl_PrzeksztalcDate_DDMMRRRR(date);
-    } else if (date && sl_PoprawnaData_MMRRRR(date) == 0) {
-        form = kMiesiac;
-        value = sl_PrzeksztalcDate_MMRRRR(date);
-    }
+    // A day text is compared with the bounds as they stand, a month text
+    // with their months; without a date the period plays no part.
+    const int r = WartoscOdniesienia(date);
 
     const unsigned count = CharValue(slot->count);
     for (unsigned i = 0; i < count; ++i) {
         const _stOpisOkresu& e = slot->entries[i];
         if (e.attribute != kind && e.attribute != 0) continue;
-        bool in_period = true;
-        if (form == kDzien) in_period = e.valid_from <= value && value <= e.valid_to;
-        if (form == kMiesiac) in_period = e.valid_from / 100 <= value && value <= e.valid_to / 100;
-        if (in_period) return 0;
+        if (r == 0 || DataWOkresie(r, e.valid_from, e.valid_to)) return 0;
     }
     return -1;
 }
