@@ -98,7 +98,8 @@ def _int(value: int, name: str, low: int = _INT_MIN, high: int = _INT_MAX) -> in
 
 
 def _unsigned(value: int, name: str) -> int:
-    return _int(value, name, 0, 2 ** 32 - 1)
+    """An unsigned 32-bit argument; a negative int wraps as in C (-1 is 4294967295)."""
+    return _int(value, name, _INT_MIN, 2 ** 32 - 1) & 0xFFFFFFFF
 
 
 def _char(value: Union[int, str], name: str) -> int:
@@ -368,18 +369,18 @@ def sl_KVDSlownikGet(key: int) -> Optional[SlownikMsg]:
     return SlownikMsg._at(_lib().sl_KVDSlownikGet(_int(key, "key")))
 
 
-def KVDSlownikGetKodMsg(key: int, code: Optional[str], date: Optional[str]) -> str:
+def KVDSlownikGetKodMsg(key: int, code: Optional[str], date: Optional[str]) -> Optional[str]:
     """The message of a code in a message dictionary ("" when there is none)."""
     k = _int(key, "key")
     c, d = _text(code, "code"), _text(date, "date")
-    return _read(_lib().KVDSlownikGetKodMsg(k, c, d)) or ""
+    return _read(_lib().KVDSlownikGetKodMsg(k, c, d))
 
 
-def sl_KVDSlownikGetKodMsg(key: int, code: Optional[str], date: Optional[str]) -> str:
+def sl_KVDSlownikGetKodMsg(key: int, code: Optional[str], date: Optional[str]) -> Optional[str]:
     """The same as KVDSlownikGetKodMsg."""
     k = _int(key, "key")
     c, d = _text(code, "code"), _text(date, "date")
-    return _read(_lib().sl_KVDSlownikGetKodMsg(k, c, d)) or ""
+    return _read(_lib().sl_KVDSlownikGetKodMsg(k, c, d))
 
 
 def KVDSlownikKodDoWyboru(key: int, code: Optional[str]) -> int:
