@@ -12,6 +12,7 @@ __all__ = ["Entry", "Dictionary", "Code", "Found", "dictionaries", "entries", "e
            "search", "check", "check_text"]
 
 FIRST_ID, LAST_ID = 10001, 10049
+_BRANCHES = (10005, 10014)  # NFZ branch codes, written with their letter (01R)
 
 
 class Entry(NamedTuple):
@@ -98,13 +99,19 @@ def dictionaries() -> List[Dictionary]:
 
 
 def entries(dict_id: int, code: str) -> List[Entry]:
-    """Every edition of a digit code, in the order the dictionary keeps
-    (newest first, as a rule); [] when the dictionary does not hold the code
-    or it is only a step towards longer codes.
+    """Every edition of a code, in the order the dictionary keeps (newest
+    first, as a rule); [] when the dictionary does not hold the code or it is
+    only a step towards longer codes. Branch codes are given as written
+    (01R in 10005 and 10014).
 
     >>> [e.valid_from.year for e in kodownik.entries(10013, "1")]
     [2003, 1998]
     """
+    _common.text(code, "code")
+    if dict_id in _BRANCHES and len(code) > 2 and code[:2].isascii() and code[:2].isdigit():
+        # branch codes such as 01R live under their two digits
+        slot = _slot(dict_id, code[:2])
+        return [_entry(e) for e in slot.entries if e.short_text == code] if slot else []
     slot = _slot(dict_id, code)
     return [_entry(e) for e in slot.entries] if slot else []
 

@@ -96,6 +96,13 @@ class Dictionaries(unittest.TestCase):
         e = kodownik.entry(10005, "01R", D(2005, 1, 1))
         self.assertEqual(e.short_text, "01R")
         self.assertIsNone(kodownik.entry(10005, "01R", D(2003, 3, 31)))
+        cases = [(10005, "01R", ["01R"]), (10014, "01R", ["01R"]), (10005, "01X", []), (10005, "0R", []),
+                 (10004, "01R", [])]
+        for dict_id, code, want in cases:
+            with self.subTest(dict_id=dict_id, code=code):
+                got = kodownik.entries(dict_id, code)
+                self.assertEqual(sorted({x.short_text for x in got}), want)
+                self.assertEqual(kodownik.entry(dict_id, code, None) in got, bool(want))
 
 
 class Admissibility(unittest.TestCase):
@@ -530,6 +537,55 @@ class BadInput(unittest.TestCase):
         self.assertEqual(root[0], root)
         with self.assertRaises(ValueError):
             root[10]
+
+
+class Loading(unittest.TestCase):
+    def test_the_order_of_places(self):
+        import tempfile
+        saved = (_library._HERE, os.environ.get("KODOWNIK_LIBRARY"))
+        with tempfile.TemporaryDirectory() as tmp:
+            pkg = os.path.join(tmp, "python", "kodownik")
+            bundled = os.path.join(pkg, "_lib", _library._FILE)
+            tree = os.path.join(tmp, "build", "native", _library._FILE)
+            # (bundled there, KODOWNIK_LIBRARY, tree build there) -> the places, in order
+            cases = [
+                (True, "/x/env.so", True, [bundled, "/x/env.so", tree, _library._SYSTEM]),
+                (False, "/x/env.so", True, ["/x/env.so", tree, _library._SYSTEM]),
+                (False, None, True, [tree, _library._SYSTEM]),
+                (True, None, False, [bundled, _library._SYSTEM]),
+                (False, "", False, [_library._SYSTEM]),
+            ]
+            try:
+                _library._HERE = pkg
+                for has_bundled, env, has_tree, want in cases:
+                    with self.subTest(bundled=has_bundled, env=env, tree=has_tree):
+                        for path, present in ((bundled, has_bundled), (tree, has_tree)):
+                            if present:
+                                os.makedirs(os.path.dirname(path), exist_ok=True)
+                                open(path, "w").close()
+                            elif os.path.exists(path):
+                                os.remove(path)
+                        if env is None:
+                            os.environ.pop("KODOWNIK_LIBRARY", None)
+                        else:
+                            os.environ["KODOWNIK_LIBRARY"] = env
+                        self.assertEqual(_library.candidates(), want)
+            finally:
+                _library._HERE = saved[0]
+                if saved[1] is None:
+                    os.environ.pop("KODOWNIK_LIBRARY", None)
+                else:
+                    os.environ["KODOWNIK_LIBRARY"] = saved[1]
+
+    def test_nothing_to_load_is_a_clear_error(self):
+        code = ("import kodownik, kodownik._library as L\n"
+                "L._HERE = '/nonexistent/kodownik'; L._SYSTEM = '/nonexistent/libKodownik_W.so.1'\n"
+                "try:\n    kodownik.check(10004, '1')\nexcept kodownik.KodownikError as e:\n    print(e)\n")
+        env = dict(os.environ, KODOWNIK_LIBRARY="/nonexistent/env.so", PYTHONPATH=os.path.join(HERE, ".."))
+        out = subprocess.run([sys.executable, "-c", code], capture_output=True, text=True, env=env).stdout
+        self.assertIn("cannot load the Kodownik library", out)
+        self.assertIn("KODOWNIK_LIBRARY", out)
+        self.assertIn("/nonexistent/env.so", out)
 
 
 class Threads(unittest.TestCase):

@@ -113,9 +113,11 @@ class Wheel(unittest.TestCase):
                          cwd=self.tmp)
         self.run_checked(pip + ["--force-reinstall", os.path.join(self.dist, linux)], env=clean, cwd=self.tmp)
 
-        # Outside the source tree, nothing set: the bundled library answers.
+        # Outside the source tree: the bundled library answers, before any
+        # KODOWNIK_LIBRARY.
         where = self.run_checked([py, "-c", "import kodownik; print(kodownik.__file__); print(kodownik.library_path())"],
-                                 env=clean, cwd=self.tmp).split()
+                                 env=dict(clean, KODOWNIK_LIBRARY="/nonexistent/libKodownik_W.so"),
+                                 cwd=self.tmp).split()
         site = os.path.join(env_dir, "lib")
         self.assertTrue(where[0].startswith(site), where)
         self.assertEqual(where[1], os.path.join(os.path.dirname(where[0]), "_lib", "libKodownik_W.so"))
