@@ -3,6 +3,7 @@ walking, and the admissibility checks."""
 
 import dataclasses
 import datetime
+import functools
 import unicodedata
 from typing import Iterable, Iterator, List, NamedTuple, Optional, Tuple, Union
 
@@ -180,6 +181,7 @@ def children(dict_id: int, code: str = "") -> List[str]:
 _FOLD = str.maketrans({"ł": "l", "Ł": "l", "đ": "d", "ø": "o", "ß": "ss"})
 
 
+@functools.lru_cache(maxsize=1 << 17)
 def _fold(s: str) -> str:
     """Lower case without diacritics: "Łódź" and "LODZ" fold alike."""
     s = unicodedata.normalize("NFD", s.translate(_FOLD).lower())

@@ -282,11 +282,31 @@ def check_branch(key: str, kind: BranchKey = BranchKey.NIP, date: DateArg = None
     return native.sl_SprawdzSlownikNIPZUS(int(k), key, _day(date)) == 0
 
 
-def _benefit_codes(code: str, month: str) -> Tuple[str, ...]:
+_ALLOWED = 120  # attribute of an entry of dictionary 10001 that allows the code
+
+
+def _allowed_by_list(title: str, code: str, month: int) -> bool:
+    """The month check read from the title's list in dictionary 10001: an
+    entry naming the code, allowing it, whose months hold the month YYYYMM."""
+    slot = native.sl_PobierzOpisKodu(native.sl_PobierzSlownik(10001), title)
+    return bool(slot) and any(e.short_text == code and e.attribute == _ALLOWED and
+                              e.valid_from // 100 <= month <= e.valid_to // 100 for e in slot.entries)
+
+
+def _allowed_in_month(title: str, code: str, month: datetime.date) -> bool:
+    """May the code be reported under the six-digit title in the month. The
+    library reads month texts of the years 1850 to 2020 only (another is
+    taken for the current month), so months outside are read from the
+    title's list by the same rule."""
+    if 1850 <= month.year <= 2020:
+        return native.fb_KVDZaleznosciKodSwKodTytIdent(*_split(title), code, _common.month_text(month)) == 0
+    return _allowed_by_list(title, code, month.year * 100 + month.month)
+
+
+def _benefit_codes(code: str, month: datetime.date) -> Tuple[str, ...]:
     slot = native.sl_PobierzOpisKodu(native.sl_PobierzSlownik(10001), code)
     named = sorted({e.short_text for e in (slot.entries if slot else ()) if e.short_text})
-    t, p, r = _split(code)
-    return tuple(b for b in named if native.fb_KVDZaleznosciKodSwKodTyt(t, p, r, b, month, month, 0) == 0)
+    return tuple(b for b in named if _allowed_in_month(code, b, month))
 
 
 def title(code: str, date: DateArg = None) -> Title:
@@ -312,7 +332,7 @@ def title(code: str, date: DateArg = None) -> Title:
                  has_rules=native.fb_KVDZasadyPodleganiaUb(t, p, r, None) == 0,
                  rules_in_force=native.fb_KVDZasadyPodleganiaUb(t, p, r, day) == 0,
                  insurances=insurances, forms=forms,
-                 benefit_codes=_benefit_codes(code, _common.month_text(d)))
+                 benefit_codes=_benefit_codes(code, d))
 
 
 # ---- benefit codes --------------------------------------------------------
@@ -414,12 +434,10 @@ def benefit_allowed(title: str, code: str, month: datetime.date) -> bool:
     """
     _common.text(title, "title")
     _common.text(code, "code")
-    m = _common.month_text(_common.date(month, "month", optional=False))
+    m = _common.date(month, "month", optional=False)
     if not _common.six_digits(title):
         return False
-    # Two month texts read as one month: the month check without the
-    # library's 1850-2020 limit on month texts.
-    return native.fb_KVDZaleznosciKodSwKodTyt(*_split(title), code, m, m, 0) == 0
+    return _allowed_in_month(title, code, m)
 
 
 def benefit_allowed_period(title: str, code: str, start: DateArg, end: DateArg, whole_period: bool = False) -> bool:

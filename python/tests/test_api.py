@@ -346,13 +346,28 @@ class Benefits(unittest.TestCase):
                                      (name, code, t))
 
     def test_benefit_allowed_is_the_month_check(self):
-        for title in ("011000", "051000", "041100", "110000"):
-            for code in ("155", "311", "350", "112", "999"):
-                for month in (D(1999, 1, 1), D(2003, 9, 1), D(2003, 10, 1), D(2004, 12, 1), D(2005, 1, 1),
-                              D(2020, 12, 1)):
+        # Inside the years of month texts the library answers; outside, the
+        # binding reads the title's list by the same rule, which must agree
+        # with the library wherever both can answer.
+        titles = ("011000", "051000", "041100", "110000", "300000")
+        for title in titles:
+            for code in ("155", "311", "350", "112", "999", ""):
+                for month in [D(y, m, 1) for y in (1999, 2002, 2003, 2004, 2005, 2008, 2009, 2020) for m in (1, 6, 7, 9, 10, 12)]:
                     want = native.fb_KVDZaleznosciKodSwKodTytIdent(title[:4], title[4], title[5], code,
                                                                    kodownik.month_text(month)) == 0
+                    self.assertIs(_rules._allowed_by_list(title, code, month.year * 100 + month.month), want,
+                                  (title, code, month))
                     self.assertIs(kodownik.benefit_allowed(title, code, month), want, (title, code, month))
+        cases = [
+            ("011000", "311", D(2031, 5, 1), True),
+            ("011000", "155", D(2031, 5, 1), False),
+            ("011000", "311", D.max, True),
+            ("011000", "311", D(1849, 12, 31), False),
+            ("011000", "311", D.min, False),
+        ]
+        for title, code, month, want in cases:
+            with self.subTest(code=code, month=month):
+                self.assertIs(kodownik.benefit_allowed(title, code, month), want)
 
     def test_pairs_periods_dra_wst(self):
         cases = [
@@ -454,6 +469,9 @@ class BadInput(unittest.TestCase):
             (kodownik.relationship_in_age_group, ("30", 0), False),
             (kodownik.earliest, ([LONG, "01012005"],), "01012005"),
             (kodownik.date_status, ("\ud800" * 8,), kodownik.DateStatus.MALFORMED),
+            (lambda *a: kodownik.title(*a).forms, ("041100", D.max), ("ZUS RCA", "ZUS RNA", "ZUS RZA", "ZUS ZUA", "ZUS ZZA")),
+            (lambda *a: kodownik.title(*a).benefit_codes, ("041100", D.min), ()),     # before every list
+            (lambda *a: kodownik.title(*a).benefit_codes[-1], ("041100", D.max), "350"),
         ]
         for f, args, want in cases:
             with self.subTest(f=f.__name__, args=[str(a)[:12] for a in args]):
@@ -513,6 +531,8 @@ class BadInput(unittest.TestCase):
             (kodownik.condition_holds, ("041100", "health", "O", []), "empty list"),
             (kodownik.condition_holds, ("041100", "health", "O", [D(2005, 1, 1)] * 1001), "at most 1000"),
             (kodownik.search, (10004, "  "), "at least one word"),
+            (kodownik.amount_type_is, ("011000", "311", 2 ** 40, D(2005, 1, 1)), "fit 32 bits"),
+            (kodownik.contribution_base_allows, ("057000", -2 ** 31 - 1), "fit 32 bits"),
             (kodownik.relationship_in_age_group, ("30", "SM"), "group must be"),
             (native.sl_PoprawnyKod, ("1", 2 ** 31), "between"),
             (native.sl_PobierzSlownik, (2 ** 32,), "between"),
