@@ -243,7 +243,9 @@ def check(dict_id: int, code: str, date: Union[datetime.date, str, None] = None)
     >>> kodownik.check(10005, "01R", "01042003")
     True
 
-    False for an unknown ID, an empty code or one of the wrong form.
+    False for an unknown ID, an empty code or one of the wrong form. A date
+    text the library does not read (a month text is read for the years 1850
+    to 2020 only) counts as no date; a ``datetime.date`` is always read.
     """
     i = _common.dict_id(dict_id)
     _common.text(code, "code")
