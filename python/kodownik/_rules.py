@@ -3,7 +3,7 @@
 import dataclasses
 import datetime
 import enum
-from typing import Dict, FrozenSet, Iterable, List, Mapping, NamedTuple, Optional, Sequence, Tuple, Union
+from typing import Dict, List, Mapping, NamedTuple, Optional, Sequence, Tuple, Union
 
 from . import _common, native
 from ._dates import today

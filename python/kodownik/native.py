@@ -41,7 +41,7 @@ import dataclasses
 from typing import Any, List, Optional, Sequence, Tuple, Union
 
 from . import _library
-from ._library import KodownikError, _Entry, _KodMsg, _Slot, _SlownikMsg
+from ._library import KodownikError, _Entry, _Slot, _SlownikMsg  # noqa: F401 (KodownikError: re-exported)
 
 __all__ = ["OpisKodu", "OpisOkresu", "SlownikMsg", "KodMsg", "TextBuffer", "KodownikError", "EXPORTS"] + sorted(
     _library.PROTOTYPES)
