@@ -7,6 +7,8 @@
 # alone. Builds build/native (Kodownik_W) and the x86-64 DLL if missing.
 set -uo pipefail
 cd "$(dirname "$0")/../.."
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 root=$PWD
 jobs=$(nproc 2>/dev/null || echo 2)
 out=build/dotnet
@@ -15,7 +17,7 @@ export MONO_ENV_OPTIONS=${MONO_ENV_OPTIONS:-}
 ensure() {  # DIR TOOLCHAIN-OR-EMPTY TARGET
   local dir=$1 tc=$2 target=$3
   if [ ! -f "$dir/build.ninja" ]; then
-    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release ${tc:+-DCMAKE_TOOLCHAIN_FILE=$root/cmake/$tc} \
+    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release "${launcher[@]}" ${tc:+-DCMAKE_TOOLCHAIN_FILE=$root/cmake/$tc} \
       >"$dir.configure.log" 2>&1 || { cat "$dir.configure.log"; return 1; }
   fi
   cmake --build "$dir" -j "$jobs" --target "$target" >/dev/null || return 1

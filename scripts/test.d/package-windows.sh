@@ -3,11 +3,13 @@
 # build/windows-x64 is built here if missing).
 set -e
 cd "$(dirname "$0")/../.."
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 for arch in i686:windows x86_64:windows-x64; do
   dir=build/${arch#*:}
   if [ ! -f "$dir/build.ninja" ]; then
     mkdir -p build
-    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release "${launcher[@]}" \
       -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-${arch%%:*}.cmake" >"$dir.configure.log" 2>&1 \
       || { cat "$dir.configure.log"; exit 1; }
   fi

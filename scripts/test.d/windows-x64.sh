@@ -6,6 +6,8 @@
 # load/unload stress test. Builds build/windows-x64 if it is missing.
 set -uo pipefail
 cd "$(dirname "$0")/../.."
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 dir=build/windows-x64
 export WINEDEBUG=-all
 # A prefix of its own: 64-bit Wine needs a 64-bit prefix.
@@ -13,7 +15,7 @@ export WINEPREFIX=${WINEPREFIX64:-$PWD/build/wineprefix64}
 wine64=${WINE64:-$(command -v wine64 || echo /usr/lib/wine/wine64)}
 mkdir -p build
 if [ ! -f "$dir/build.ninja" ]; then
-  cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-x86_64.cmake" \
+  cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release "${launcher[@]}" -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-x86_64.cmake" \
     >"$dir.configure.log" 2>&1 || { cat "$dir.configure.log"; exit 1; }
 fi
 cmake --build "$dir" -j "$(nproc 2>/dev/null || echo 2)" >"$dir.build.log" 2>&1 || { tail -40 "$dir.build.log"; exit 1; }
