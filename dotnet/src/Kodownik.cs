@@ -166,13 +166,9 @@ namespace Zus
             info.Forms = now.AsReadOnly();
             info.FormsAtOtherTimes = other.AsReadOnly();
             var benefits = new List<string>();
-            if (date.Year <= LastMonthYear)
+            foreach (string b in BenefitCodesListed(code))
             {
-                string month = MonthText(date, "date");
-                foreach (string b in BenefitCodesListed(code))
-                {
-                    if (Native.fb_KVDZaleznosciKodSwKodTytIdent(t4, p, d, b, month) == 0) benefits.Add(b);
-                }
+                if (BenefitInMonth(code, b, date)) benefits.Add(b);
             }
             info.BenefitCodes = benefits.AsReadOnly();
             return info;
@@ -227,16 +223,40 @@ namespace Zus
         /// <paramref name="month"/>?</summary>
         /// <param name="titleCode">Six digits.</param>
         /// <param name="benefitCode">Three digits, such as "155".</param>
-        /// <param name="month">Any day of the month (the library reads months of 1850 to 2020).</param>
+        /// <param name="month">Any day of the month.</param>
         /// <exception cref="ArgumentNullException">A code is null.</exception>
         /// <exception cref="ArgumentException"><paramref name="titleCode"/> is not six digits.</exception>
-        /// <exception cref="ArgumentOutOfRangeException"><paramref name="month"/> is before 1850 or after 2020.</exception>
+        /// <exception cref="ArgumentOutOfRangeException"><paramref name="month"/> is before 1850.</exception>
         public static bool BenefitAllowedForTitle(string titleCode, string benefitCode, DateTime month)
         {
             TitleCode(titleCode, "titleCode");
             Text(benefitCode, "benefitCode");
-            return Native.fb_KVDZaleznosciKodSwKodTytIdent(titleCode.Substring(0, 4), titleCode.Substring(4, 1),
-                titleCode.Substring(5, 1), benefitCode, MonthText(month, "month")) == 0;
+            Day(month, "month");
+            return BenefitInMonth(titleCode, benefitCode, month);
+        }
+
+        // A benefit code may be reported under a title in a month when an edition of the
+        // title in dictionary 10001 names it (short text), allows it (attribute 120) and
+        // touches the month. The library answers for months up to 2020; later months, which
+        // it would read as the current one, are answered from the same editions here.
+        static bool BenefitInMonth(string titleCode, string benefitCode, DateTime month)
+        {
+            if (month.Year <= LastMonthYear)
+                return Native.fb_KVDZaleznosciKodSwKodTytIdent(titleCode.Substring(0, 4), titleCode.Substring(4, 1),
+                    titleCode.Substring(5, 1), benefitCode, MonthText(month, "month")) == 0;
+            return BenefitInMonthFromEditions(titleCode, benefitCode, month);
+        }
+
+        internal static bool BenefitInMonthFromEditions(string titleCode, string benefitCode, DateTime month)
+        {
+            int m = month.Year * 100 + month.Month;
+            foreach (Entry e in Entries(10001, titleCode))
+            {
+                if (e.ShortText != benefitCode || e.Attribute != 120) continue;
+                int from = e.ValidFrom.Year * 100 + e.ValidFrom.Month, to = e.ValidTo.Year * 100 + e.ValidTo.Month;
+                if (from <= m && m <= to) return true;
+            }
+            return false;
         }
 
         /// <summary>May the benefit code be reported under the title code for a period? With

@@ -146,8 +146,7 @@ namespace Zus
         /// <summary>The forms that admit the code at other times only.</summary>
         public IList<string> FormsAtOtherTimes { get; internal set; }
         /// <summary>The benefit and break codes that may be reported under the code in the date's
-        /// month, in ascending order. Empty for a month after 2020 (the library reads months up to
-        /// 2020 only; see <see cref="Kodownik.BenefitAllowedForTitle(string, string, DateTime)"/>).</summary>
+        /// month, in ascending order.</summary>
         public IList<string> BenefitCodes { get; internal set; }
     }
 

@@ -134,7 +134,8 @@ static class KodownikTests
             new Case("only N before 1900", () => Kodownik.Title("041100", old).Insurances.Pension, InsuranceStatus.NotSubject),
             new Case("no forms before 1900", () => Kodownik.Title("041100", old).Forms.Count, 0),
             new Case("unknown title", () => Kodownik.Title("999999", D(2005, 6, 15)).HasRules, false),
-            new Case("after 2020: no benefit month", () => Kodownik.Title("041100", D(2025, 1, 1)).BenefitCodes.Count, 0),
+            new Case("benefit codes in 2025", () => Join(Kodownik.Title("041100", D(2025, 6, 15)).BenefitCodes),
+                     "311 312 313 314 315 316 317 318 321 322 323 324 350"),
             new Case("title null", () => Kodownik.Title(null, D(2005, 1, 1)), nul),
             new Case("title five digits", () => Kodownik.Title("04110", D(2005, 1, 1)), arg),
             new Case("title letters", () => Kodownik.Title("04110x", D(2005, 1, 1)), arg),
@@ -152,7 +153,10 @@ static class KodownikTests
             new Case("bad form", () => Kodownik.FormAdmitsTitle((Form)9, "041100", null), range),
             new Case("155 under 011000 in 2004-06", () => Kodownik.BenefitAllowedForTitle("011000", "155", D(2004, 6, 1)), true),
             new Case("155 under 011000 in 2005-01", () => Kodownik.BenefitAllowedForTitle("011000", "155", D(2005, 1, 1)), false),
-            new Case("month after 2020", () => Kodownik.BenefitAllowedForTitle("011000", "155", D(2021, 1, 1)), range),
+            new Case("155 under 011000 in 2025", () => Kodownik.BenefitAllowedForTitle("011000", "155", D(2025, 1, 1)), false),
+            new Case("311 under 041100 in 2025", () => Kodownik.BenefitAllowedForTitle("041100", "311", D(2025, 1, 1)), true),
+            new Case("month before 1850", () => Kodownik.BenefitAllowedForTitle("011000", "155", early), range),
+            new Case("rule month after 2020", () => Kodownik.BenefitRuleHolds(BenefitRule.BenefitType, "155", 100, D(2021, 1, 1)), range),
             new Case("period spanned", () => Kodownik.BenefitAllowedForTitle("011000", "155", D(2003, 1, 1), D(2004, 12, 31), true), true),
             new Case("period not spanned", () => Kodownik.BenefitAllowedForTitle("011000", "155", D(2003, 1, 1), D(2005, 12, 31), true), false),
             new Case("period touched", () => Kodownik.BenefitAllowedForTitle("011000", "155", D(2003, 1, 1), D(2005, 12, 31), false), true),
@@ -224,6 +228,54 @@ static class KodownikTests
             new Case("RCA_ONE on a date", () => Kodownik.Native.fb_KVD_KodTyt_WypDok_RCA_ONE(null, "0411", "0", "0", "15062005"), 0),
             new Case("title dates of null", () => { int a, b; return Kodownik.Native.sl_SprawdzDatyObowiazywaniaKoduTytuluUbezpieczenia(null, out a, out b); }, -1),
             new Case("unknown message dictionary", () => Kodownik.Native.KVDSlownikGet(int.MaxValue), IntPtr.Zero),
+        });
+
+        // The entry points of the two C++-linkage exports are the decorated names of the
+        // export list (W columns: Itanium, MSVC 32-bit, MSVC 64-bit).
+        string[][] rows = File.ReadAllLines(args.Length > 0 ? args[0] : "src/frame/exports.txt")
+            .Where(l => !l.StartsWith("#")).Select(l => l.Split(' ')).Where(f => f.Length > 1).ToArray();
+        Type imports = typeof(Kodownik.Native).GetNestedType("Imports", BindingFlags.NonPublic);
+        Func<string, string> entryPoints = prefix => Join(imports.GetMethods(BindingFlags.NonPublic | BindingFlags.Static)
+            .Where(m => m.Name.StartsWith(prefix))
+            .Select(m => ((System.Runtime.InteropServices.DllImportAttribute)m.GetCustomAttributes(
+                typeof(System.Runtime.InteropServices.DllImportAttribute), false)[0]).EntryPoint).OrderBy(n => n, StringComparer.Ordinal));
+        Func<string, string> listed = name => Join(rows.Where(f => f[0] == name).SelectMany(f => new[] { f[1], f[3], f[5] })
+            .OrderBy(n => n, StringComparer.Ordinal));
+        // The 8-bit texts of the bw_ functions are Windows-1250.
+        MethodInfo encode = typeof(Kodownik).Assembly.GetType("Zus.Cp1250").GetMethod("Encode", BindingFlags.NonPublic | BindingFlags.Static);
+        Func<string, string> cp1250 = text => BitConverter.ToString((byte[])encode.Invoke(null, new object[] { text, "t" }));
+        Run(new[] {
+            new Case("ZamienStala entry points", () => entryPoints("ZamienStala"), listed("ZamienStala")),
+            new Case("WypDok_ONE entry points", () => entryPoints("WypDokOne"), listed("fb_KVD_KodTyt_WypDok_ONE")),
+            new Case("cp1250 small letters", () => cp1250("ąćęłńóśźż"), "B9-E6-EA-B3-F1-F3-9C-9F-BF-00"),
+            new Case("cp1250 capitals", () => cp1250("ĄĆĘŁŃÓŚŹŻ"), "A5-C6-CA-A3-D1-D3-8C-8F-AF-00"),
+            new Case("cp1250 ASCII", () => cp1250("0110 x"), "30-31-31-30-20-78-00"),
+            new Case("cp1250 null", () => encode.Invoke(null, new object[] { null, "t" }), null),
+            new Case("only mscorlib referenced", () => Join(typeof(Kodownik).Assembly.GetReferencedAssemblies().Select(a => a.Name)), "mscorlib"),
+        });
+
+        // For months after 2020 the binding reads the month rule from the editions of
+        // dictionary 10001 itself; for every month the library answers (1999 to 2020) both
+        // must agree, for every code the title lists.
+        MethodInfo fromEditions = typeof(Kodownik).GetMethod("BenefitInMonthFromEditions", BindingFlags.NonPublic | BindingFlags.Static);
+        var disagreements = new List<string>();
+        int compared = 0;
+        foreach (string title in new[] { "011000", "041100", "051000", "012600", "110000" })
+        {
+            foreach (string code in Kodownik.Entries(10001, title).Select(e => e.ShortText).Where(c => c != null).Distinct())
+            {
+                for (DateTime m = D(1999, 1, 1); m.Year <= 2020; m = m.AddMonths(1))
+                {
+                    ++compared;
+                    bool lib = Kodownik.BenefitAllowedForTitle(title, code, m);
+                    bool own = (bool)fromEditions.Invoke(null, new object[] { title, code, m });
+                    if (lib != own) disagreements.Add(title + "/" + code + "/" + m.ToString("yyyy-MM"));
+                }
+            }
+        }
+        Run(new[] {
+            new Case("month rule compared often", () => compared > 5000, true),
+            new Case("month rule agrees with the library", () => Join(disagreements.Take(5)), ""),
         });
 
         Console.WriteLine(passed + " passed, " + failed + " failed");
