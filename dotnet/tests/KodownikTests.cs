@@ -278,6 +278,62 @@ static class KodownikTests
             new Case("month rule agrees with the library", () => Join(disagreements.Take(5)), ""),
         });
 
+        // Arbitrary input: only ArgumentException (and its kinds) may come out, never
+        // another exception or a crash. Seeded, so a failure repeats.
+        var rnd = new Random(14);
+        string alphabet = "0123456789 ORDNWxąŁż\u0000\uD800\uFFFF";
+        Func<string> anyText = () =>
+        {
+            int n = rnd.Next(4) == 0 ? rnd.Next(2000) : rnd.Next(9);
+            var sb = new System.Text.StringBuilder();
+            for (int i = 0; i < n; ++i) sb.Append(alphabet[rnd.Next(alphabet.Length)]);
+            return rnd.Next(20) == 0 ? null : sb.ToString();
+        };
+        Func<DateTime> day = () => new DateTime(rnd.Next(1, 10000), rnd.Next(1, 13), rnd.Next(1, 29));
+        var calls = new List<Func<object>> {
+            () => Kodownik.Check(rnd.Next(10000, 10051), anyText(), day()),
+            () => Kodownik.Entries(rnd.Next(10000, 10051), anyText()),
+            () => Kodownik.Entry(rnd.Next(10000, 10051), anyText(), day()),
+            () => Kodownik.Search(rnd.Next(10000, 10051), anyText()),
+            () => Kodownik.Title(anyText(), day()),
+            () => Kodownik.FormAdmitsTitle((Form)rnd.Next(-1, 7), anyText(), day()),
+            () => Kodownik.BenefitAllowedForTitle(anyText(), anyText(), day()),
+            () => Kodownik.BenefitAllowedForTitle(anyText(), anyText(), day(), day(), rnd.Next(2) == 0),
+            () => Kodownik.BenefitRuleHolds((BenefitRule)rnd.Next(-1, 6), anyText(), rnd.Next(95, 125), day()),
+            () => Kodownik.BenefitAmountTypeHolds(anyText(), anyText(), rnd.Next(100, 110), day()),
+            () => Kodownik.BenefitsMayBeReportedTogether(anyText(), anyText(), day()),
+            () => Kodownik.WstNumber(anyText(), day()),
+            () => Kodownik.PayerReasonAllowed(anyText(), rnd.Next(2) == 0 ? PayerKind.LegalPerson : (PayerKind)rnd.Next(128), day()),
+            () => Kodownik.RelationshipInAgeGroup(anyText(), (AgeGroup)rnd.Next(128)),
+            () => Kodownik.RelationshipIsChild(anyText()),
+        };
+        int unexpected = 0;
+        string firstUnexpected = "";
+        for (int i = 0; i < 3000; ++i)
+        {
+            try { calls[i % calls.Count](); }
+            catch (ArgumentException) { }
+            catch (Exception e) { if (unexpected++ == 0) firstUnexpected = "call " + (i % calls.Count) + ": " + e; }
+        }
+        Run(new[] { new Case("arbitrary input: only ArgumentException", () => firstUnexpected, "") });
+
+        // Many threads at once get the answers one thread gets.
+        Func<string> answers = () => string.Join("|", new object[] {
+            Kodownik.Check(10004, "011101", D(2003, 1, 1)), Kodownik.Entry(10013, "1", D(2003, 9, 30)).Description,
+            Join(Kodownik.Title("041100", D(2005, 6, 15)).BenefitCodes), Kodownik.Search(10004, "żołnierz").Count,
+            Kodownik.Native.ZamienStala("0510", 106) });
+        string alone = answers();
+        var results = new string[8];
+        var threads = Enumerable.Range(0, results.Length).Select(k => new System.Threading.Thread(() =>
+        {
+            string r = alone;
+            for (int i = 0; i < 20 && r == alone; ++i) r = answers();
+            results[k] = r;
+        })).ToList();
+        threads.ForEach(th => th.Start());
+        threads.ForEach(th => th.Join());
+        Run(new[] { new Case("8 threads agree", () => results.All(r => r == alone), true) });
+
         Console.WriteLine(passed + " passed, " + failed + " failed");
         return failed == 0 ? 0 : 1;
     }
