@@ -40,7 +40,8 @@ namespace Zus
             string env = Environment.GetEnvironmentVariable("KODOWNIK_LIBRARY");
             if (!string.IsNullOrEmpty(env)) yield return env;
             string arch = IntPtr.Size == 8 ? "x64" : "x86";
-            string here = Path.GetDirectoryName(typeof(Loader).Assembly.Location) ?? "";
+            string location = typeof(Loader).Assembly.Location;   // "" in a single-file bundle
+            string here = string.IsNullOrEmpty(location) ? "" : Path.GetDirectoryName(location) ?? "";
             foreach (string dir in new[] { here, AppDomain.CurrentDomain.BaseDirectory ?? "" })
             {
                 if (dir.Length == 0) continue;

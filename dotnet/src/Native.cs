@@ -18,7 +18,9 @@ namespace Zus
         /// The exports of <c>Kodownik_W</c> under their own names and with their C signatures: texts
         /// (<c>const KChar*</c>) are <see cref="string"/>s passed NUL-terminated, record and trie pointers
         /// are <see cref="IntPtr"/>s read with <see cref="Marshal"/>. Results are the library's own
-        /// (0 yes, -1 no for the checks). Prefer the typed methods of <see cref="Kodownik"/>.
+        /// (0 yes, -1 no for the checks). As in C, a pointer argument must be null or one the library
+        /// returned (a trie node or slot); texts the library returns belong to it and are read with
+        /// <see cref="Marshal.PtrToStringUni(IntPtr)"/>. Prefer the typed methods of <see cref="Kodownik"/>.
         /// </summary>
         public static class Native
         {
