@@ -200,4 +200,36 @@ KODOWNIK_STATIC_ASSERT(offsetof(_stSlownikMsg, entries) == 84, "_stSlownikMsg.en
 #undef KODOWNIK_STATIC_ASSERT
 #endif
 
+/* Record layouts of the 64-bit ABIs (Windows x64 and x86-64 Linux agree:
+ * pointers are 8 bytes and aligned to 8). */
+#if defined(__x86_64__) || defined(_M_X64)
+#ifdef __cplusplus
+#define KODOWNIK_STATIC_ASSERT64 static_assert
+#else
+#define KODOWNIK_STATIC_ASSERT64 _Static_assert
+#endif
+#include <stddef.h>
+KODOWNIK_STATIC_ASSERT64(sizeof(_stOpisKodu) == 24, "_stOpisKodu is 24 bytes on x64");
+KODOWNIK_STATIC_ASSERT64(offsetof(_stOpisKodu, entries) == 8, "_stOpisKodu.entries at 8 on x64");
+KODOWNIK_STATIC_ASSERT64(offsetof(_stOpisKodu, child) == 16, "_stOpisKodu.child at 16 on x64");
+KODOWNIK_STATIC_ASSERT64(sizeof(_stOpisOkresu) == 32, "_stOpisOkresu is 32 bytes on x64");
+KODOWNIK_STATIC_ASSERT64(offsetof(_stOpisOkresu, valid_from) == 8, "_stOpisOkresu.valid_from at 8 on x64");
+KODOWNIK_STATIC_ASSERT64(offsetof(_stOpisOkresu, valid_to) == 12, "_stOpisOkresu.valid_to at 12 on x64");
+KODOWNIK_STATIC_ASSERT64(offsetof(_stOpisOkresu, attribute) == 16, "_stOpisOkresu.attribute at 16 on x64");
+KODOWNIK_STATIC_ASSERT64(offsetof(_stOpisOkresu, short_text) == 24, "_stOpisOkresu.short_text at 24 on x64");
+KODOWNIK_STATIC_ASSERT64(sizeof(_stKodMsg) == 24, "_stKodMsg is 24 bytes on x64");
+KODOWNIK_STATIC_ASSERT64(offsetof(_stKodMsg, message) == 8, "_stKodMsg.message at 8 on x64");
+KODOWNIK_STATIC_ASSERT64(offsetof(_stKodMsg, reserved) == 16, "_stKodMsg.reserved at 16 on x64");
+KODOWNIK_STATIC_ASSERT64(offsetof(_stKodMsg, selectable) == 20, "_stKodMsg.selectable at 20 on x64");
+KODOWNIK_STATIC_ASSERT64(offsetof(_stSlownikMsg, name) == 4, "_stSlownikMsg.name at 4 on x64");
+#ifdef KODOWNIK_WIDE
+KODOWNIK_STATIC_ASSERT64(sizeof(_stSlownikMsg) == 176, "_stSlownikMsg is 176 bytes in W on x64");
+KODOWNIK_STATIC_ASSERT64(offsetof(_stSlownikMsg, entries) == 168, "_stSlownikMsg.entries at 168 in W on x64");
+#else
+KODOWNIK_STATIC_ASSERT64(sizeof(_stSlownikMsg) == 96, "_stSlownikMsg is 96 bytes in A on x64");
+KODOWNIK_STATIC_ASSERT64(offsetof(_stSlownikMsg, entries) == 88, "_stSlownikMsg.entries at 88 in A on x64");
+#endif
+#undef KODOWNIK_STATIC_ASSERT64
+#endif
+
 #endif /* KODOWNIK_KODOWNIK_H */

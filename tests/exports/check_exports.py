@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Compares the exported symbols of the built libraries with the export list,
-and checks that the Windows DLLs import nothing but KERNEL32 and msvcrt.
+and checks that the Windows DLLs import nothing but KERNEL32 and msvcrt. A
+64-bit DLL (PE32+) is held to the 64-bit MSVC decorations of the list.
 
     check_exports.py --list src/frame/exports.txt [--linux-w SO] [--linux-a SO]
                      [--win-w DLL] [--win-a DLL] [--objdump i686-w64-mingw32-objdump]
@@ -13,7 +14,7 @@ import sys
 
 
 def expected(list_path):
-    plain, w, a, ww, wa = [], {}, {}, {}, {}
+    plain, w, a, ww, wa, ww64, wa64 = [], {}, {}, {}, {}, {}, {}
     for line in open(list_path, encoding="utf-8"):
         line = line.strip()
         if not line or line.startswith("#"):
@@ -23,7 +24,8 @@ def expected(list_path):
             plain.append(f[0])
         else:
             w[f[0]], a[f[0]], ww[f[0]], wa[f[0]] = f[1], f[2], f[3], f[4]
-    return plain, w, a, ww, wa
+            ww64[f[0]], wa64[f[0]] = f[5], f[6]
+    return plain, w, a, ww, wa, ww64, wa64
 
 
 def linux_exports(path):
@@ -41,7 +43,10 @@ def windows_table(path, objdump):
     exports = set()
     imports = set()
     in_exports = False
+    is64 = False
     for line in out.splitlines():
+        if re.match(r"\s*Magic\s+020b", line):
+            is64 = True
         m = re.match(r"\s*DLL Name:\s*(\S+)", line)
         if m:
             imports.add(m.group(1).lower())
@@ -54,7 +59,7 @@ def windows_table(path, objdump):
                 exports.add(m.group(1))
             elif line.strip() == "":
                 in_exports = False
-    return exports, imports
+    return exports, imports, is64
 
 
 def main():
@@ -66,20 +71,22 @@ def main():
     ap.add_argument("--win-a")
     ap.add_argument("--objdump", default="i686-w64-mingw32-objdump")
     args = ap.parse_args()
-    plain, w, a, ww, wa = expected(args.list)
+    plain, w, a, ww, wa, ww64, wa64 = expected(args.list)
     if len(plain) + len(w) != 59:
         print("export list holds %d names, not 59" % (len(plain) + len(w)))
         return 1
     failures = 0
     checks = [(args.linux_w, set(plain) | set(w.values()), "linux"), (args.linux_a, set(plain) | set(a.values()), "linux"),
-              (args.win_w, set(plain) | set(ww.values()), "win"), (args.win_a, set(plain) | set(wa.values()), "win")]
+              (args.win_w, (set(plain) | set(ww.values()), set(plain) | set(ww64.values())), "win"),
+              (args.win_a, (set(plain) | set(wa.values()), set(plain) | set(wa64.values())), "win")]
     for path, want, kind in checks:
         if not path:
             continue
         if kind == "linux":
             got = linux_exports(path)
         else:
-            got, imports = windows_table(path, args.objdump)
+            got, imports, is64 = windows_table(path, args.objdump)
+            want = want[1] if is64 else want[0]
             allowed = {"kernel32.dll", "msvcrt.dll"}
             if not imports or not imports <= allowed:
                 print("%s imports %s; only KERNEL32.dll and msvcrt.dll are allowed" % (path, sorted(imports)))
@@ -89,7 +96,7 @@ def main():
             print("%s: missing %s, unexpected %s" % (path, sorted(missing), sorted(extra)))
             failures += 1
         else:
-            print("%s: %d exports as listed" % (path, len(got)))
+            print("%s: %d exports as listed%s" % (path, len(got), " (64-bit)" if kind == "win" and is64 else ""))
     return 1 if failures else 0
 
 

@@ -204,6 +204,15 @@ HARNESS_CHECK(ZamienStala, "TI", 'I')
 inline const Export* HARNESS_TABLE() {
     static const Export table[] = {
         HARNESS_C_EXPORTS(HARNESS_ENTRY)
+#ifdef _WIN64  // 64-bit MSVC decorations: every pointer is __ptr64 (E)
+        {"fb_KVD_KodTyt_WypDok_ONE", "TPL", 'I', HARNESS_INVOKER(fb_KVD_KodTyt_WypDok_ONE),
+         "_Z24fb_KVD_KodTyt_WypDok_ONEPKDsPK11_stOpisKoduPS0_",
+         "_Z24fb_KVD_KodTyt_WypDok_ONEPKcPK11_stOpisKoduPS0_",
+         "?fb_KVD_KodTyt_WypDok_ONE@@YAHPEBGPEBU_stOpisKodu@@PEAPEBG@Z",
+         "?fb_KVD_KodTyt_WypDok_ONE@@YAHPEBDPEBU_stOpisKodu@@PEAPEBD@Z"},
+        {"ZamienStala", "TI", 'I', HARNESS_INVOKER(ZamienStala),
+         "_Z11ZamienStalaPKDsi", "_Z11ZamienStalaPKci", "?ZamienStala@@YAHPEBGH@Z", "?ZamienStala@@YAHPEBDH@Z"},
+#else
         {"fb_KVD_KodTyt_WypDok_ONE", "TPL", 'I', HARNESS_INVOKER(fb_KVD_KodTyt_WypDok_ONE),
          "_Z24fb_KVD_KodTyt_WypDok_ONEPKDsPK11_stOpisKoduPS0_",
          "_Z24fb_KVD_KodTyt_WypDok_ONEPKcPK11_stOpisKoduPS0_",
@@ -211,6 +220,7 @@ inline const Export* HARNESS_TABLE() {
          "?fb_KVD_KodTyt_WypDok_ONE@@YAHPBDPBU_stOpisKodu@@PAPBD@Z"},
         {"ZamienStala", "TI", 'I', HARNESS_INVOKER(ZamienStala),
          "_Z11ZamienStalaPKDsi", "_Z11ZamienStalaPKci", "?ZamienStala@@YAHPBGH@Z", "?ZamienStala@@YAHPBDH@Z"},
+#endif
     };
     static_assert(sizeof(table) / sizeof(table[0]) == 59, "59 exports");
     return table;

@@ -1,29 +1,56 @@
 #!/usr/bin/env bash
-# Packs a Windows cross build with scripts/package-windows and uses the
-# archive as a host author would: builds the C host against the MinGW import
-# libraries and against the .lib files, loads the decorated names with
-# GetProcAddress, and runs everything under Wine. Usage: windows.sh BUILD_DIR
+# Packs the Windows cross builds with scripts/package-windows and uses the
+# archive as a host author would, for each architecture folder (x86/, x64/):
+# builds the C host against the MinGW import libraries and against the .lib
+# files, loads the decorated names with GetProcAddress, and runs everything
+# under Wine of the same bitness. Usage: windows.sh X86_BUILD_DIR X64_BUILD_DIR
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
-build=$(cd "$1" && pwd)
+build_x86=$(cd "$1" && pwd)
+build_x64=$(cd "$2" && pwd)
 here=$root/tests/install
-cc=${MINGW_CC:-i686-w64-mingw32-gcc}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 export WINEDEBUG=-all
 
-bash "$root/scripts/package-windows" "$build" >/dev/null
+bash "$root/scripts/package-windows" "$build_x86" "$build_x64" >/dev/null
 python3 -m zipfile -e "$root/dist/kodownik-windows.zip" "$work"
 pkg=$work/kodownik-windows
-cp "$pkg"/bin/*.dll "$work/"
-for v in W A; do
-  wide=; [ "$v" = W ] && wide=-DKODOWNIK_WIDE
-  "$cc" -std=c99 -Wall -Werror $wide -I"$pkg/include" "$here/consumer/main.c" \
-    -L"$pkg/lib" -lKodownik_$v -o "$work/mingw_$v.exe"
-  "$cc" -std=c99 -Wall -Werror $wide -I"$pkg/include" "$here/consumer/main.c" \
-    "$pkg/lib/Kodownik_$v.lib" -o "$work/lib_$v.exe"
-  (cd "$work" && wine "./mingw_$v.exe" && wine "./lib_$v.exe")
+
+# The layout host authors are told about in README-windows.md.
+for arch in x86 x64; do
+  for f in Kodownik_W.dll Kodownik_A.dll Kodownik_W.def Kodownik_A.def libKodownik_W.dll.a libKodownik_A.dll.a \
+           Kodownik_W.lib Kodownik_A.lib; do
+    [ -f "$pkg/$arch/$f" ] || { echo "windows package: $arch/$f is missing"; exit 1; }
+  done
 done
-"$cc" -std=c99 -Wall -Werror "$here/consumer/decorated.c" -o "$work/decorated.exe"
-(cd "$work" && wine ./decorated.exe W && wine ./decorated.exe A)
-echo "windows package: import libraries and decorated names work"
+[ -f "$pkg/include/kodownik/kodownik.h" ] && [ -f "$pkg/README-windows.md" ] \
+  || { echo "windows package: the header or README-windows.md is missing"; exit 1; }
+
+run_arch() {  # ARCH CC WINE PREFIX
+  local arch=$1 cc=$2 wine=$3 dir=$work/run-$1 v wide
+  export WINEPREFIX=$4
+  mkdir -p "$dir"
+  cp "$pkg/$arch"/*.dll "$dir/"
+  for v in W A; do
+    wide=; [ "$v" = W ] && wide=-DKODOWNIK_WIDE
+    "$cc" -std=c99 -Wall -Werror $wide -I"$pkg/include" "$here/consumer/main.c" \
+      -L"$pkg/$arch" -lKodownik_$v -o "$dir/mingw_$v.exe"
+    "$cc" -std=c99 -Wall -Werror $wide -I"$pkg/include" "$here/consumer/main.c" \
+      "$pkg/$arch/Kodownik_$v.lib" -o "$dir/lib_$v.exe"
+  done
+  "$cc" -std=c99 -Wall -Werror "$here/consumer/decorated.c" -o "$dir/decorated.exe"
+  if [ "$arch" = x86 ] && ! "$wine" --version >/dev/null 2>&1 && ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
+    echo "windows package: SKIPPED running the x86 consumers: this machine cannot execute 32-bit programs" \
+         "(they were built and linked against x86/)"
+    return 0
+  fi
+  for v in W A; do
+    (cd "$dir" && "$wine" "./mingw_$v.exe" && "$wine" "./lib_$v.exe")
+  done
+  (cd "$dir" && "$wine" ./decorated.exe W && "$wine" ./decorated.exe A)
+}
+run_arch x86 "${MINGW_CC:-i686-w64-mingw32-gcc}" wine "${WINEPREFIX:-$root/build/wineprefix}"
+run_arch x64 "${MINGW64_CC:-x86_64-w64-mingw32-gcc}" "${WINE64:-$(command -v wine64 || echo /usr/lib/wine/wine64)}" \
+  "${WINEPREFIX64:-$root/build/wineprefix64}"
+echo "windows package: x86 and x64 import libraries and decorated names work"
