@@ -14,4 +14,5 @@ if [ ! -f "$dir/build.ninja" ]; then
     >"$dir.configure.log" 2>&1 || { cat "$dir.configure.log"; exit 1; }
 fi
 cmake --build "$dir" -j "$(nproc 2>/dev/null || echo 2)" >/dev/null || exit 1
+bash scripts/can-run-i686 || exit 77
 wine "$dir/tests/kodownik_win_threads.exe" "$dir/Kodownik_W.dll" "$dir/Kodownik_A.dll"

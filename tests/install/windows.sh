@@ -40,7 +40,7 @@ run_arch() {  # ARCH CC WINE PREFIX
       "$pkg/$arch/Kodownik_$v.lib" -o "$dir/lib_$v.exe"
   done
   "$cc" -std=c99 -Wall -Werror "$here/consumer/decorated.c" -o "$dir/decorated.exe"
-  if [ "$arch" = x86 ] && ! "$wine" --version >/dev/null 2>&1 && ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
+  if [ "$arch" = x86 ] && ! bash "$root/scripts/can-run-i686"; then
     echo "windows package: SKIPPED running the x86 consumers: this machine cannot execute 32-bit programs" \
          "(they were built and linked against x86/)"
     return 0
