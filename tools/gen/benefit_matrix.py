@@ -46,7 +46,7 @@ from common import fail, parse_int, read_tsv, valid_day
 
 RULES = "benefit_matrix_rules.tsv"
 KEYS = "benefit_matrix_keys.tsv"
-RULE_TABLES = "benefit_rules.tsv"  # the benefit rule tables, when present: their code order
+RULE_TABLES = "benefit_rules.tsv"  # the benefit rule tables: their code order
 
 START, END = 19990101, 99991231
 ALLOWED, NOT_ALLOWED = 120, 32
@@ -268,13 +268,9 @@ def rules_from_rows(rows, known_titles):
 
 def check_order_against_rule_tables(order):
     """The default row must name the codes of the benefit rule tables in
-    their order (checked when those tables are in data/)."""
-    try:
-        rows = read_tsv(RULE_TABLES, ("code",))
-    except OSError:
-        return  # the rule tables are not in data/ yet
-    codes = [r["code"] for r in rows]
-    if codes and codes != order:
+    their order."""
+    codes = [r["code"] for r in read_tsv(RULE_TABLES, ("code",))]
+    if codes != order:
         fail(RULES, "the default row must name the codes of %s in their order (%s)" % (RULE_TABLES, " ".join(codes)))
 
 
