@@ -238,7 +238,7 @@ class Entry:
         self.source = source
         self.where = where
         # The short text may have a class of its own (an ISO code given by the
-        # official key list beside a reconstructed country name).
+        # reference key list beside a reconstructed country name).
         self.short_source = short_source or source
 
     def unverified(self):

@@ -22,7 +22,7 @@ CHECKS = {}
 # functions(tables) run once every dictionary has been read; tables maps each
 # catalogued trie ID to {"codes": [(code, [Entry])], "table": file name or
 # None, "entry": its catalogue record}. Checks that span dictionaries or rest
-# on the official key lists live here.
+# on the reference key lists live here.
 FINAL_CHECKS = []
 # messages of counts that are reported rather than enforced
 REPORTS = []
