@@ -25,7 +25,6 @@ extern const ProvenanceRow kProvenance[] = {
     {10015, "0423", 0, "absent"},
     {10015, "0424", 1, "absent"},
     {10015, "0425", 1, "absent"},
-    {10015, "0430", 0, "absent"},
     {10015, "0431", 0, "absent"},
     {10015, "0431", 1, "absent"},
     {10015, "0521", 0, "absent"},
@@ -416,7 +415,6 @@ extern const ProvenanceRow kProvenance[] = {
     {10040, "0423", 0, "absent"},
     {10040, "0424", 1, "absent"},
     {10040, "0425", 1, "absent"},
-    {10040, "0430", 0, "absent"},
     {10040, "0431", 0, "absent"},
     {10040, "0431", 1, "absent"},
     {10040, "0521", 0, "absent"},
@@ -709,6 +707,6 @@ extern const ProvenanceRow kProvenance[] = {
     {10047, "233", 0, "reconstructed"},
     {10047, "237", 0, "reconstructed"},
 };
-extern const unsigned kProvenanceCount = 702;
+extern const unsigned kProvenanceCount = 700;
 
 }  // namespace kodcli

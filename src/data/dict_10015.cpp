@@ -52,131 +52,132 @@ static const KChar s42[] = KOD_T(u"osoba wykonuj\u0105ca umow\u0119 agencyjn\u01
 static const KChar s43[] = KOD_T(u"osoba wykonuj\u0105ca umow\u0119 agencyjn\u0105, umow\u0119 zlecenia lub umow\u0119 o \u015Bwiadczenie us\u0142ug i praca nie jest wykonywana w miejscu prowadzenia dzia\u0142alno\u015Bci zleceniodawcy, op\u0142acaj\u0105ca sk\u0142adki na w\u0142asne ubezpieczenia w przypadku okre\u015Blonym w art. 109 rozporz\u0105dzenia nr 574/72/EWG", "osoba wykonuj\271ca umow\352 agencyjn\271, umow\352 zlecenia lub umow\352 o \234wiadczenie us\263ug i praca nie jest wykonywana w miejscu prowadzenia dzia\263alno\234ci zleceniodawcy, op\263acaj\271ca sk\263adki na w\263asne ubezpieczenia w przypadku okre\234lonym w art. 109 rozporz\271dzenia nr 574/72/EWG");
 static const KChar s44[] = KOD_T(u"osoba wykonuj\u0105ca umow\u0119 agencyjn\u0105, umow\u0119 zlecenia lub umow\u0119 o \u015Bwiadczenie us\u0142ug i praca jest wykonywana w miejscu prowadzenia dzia\u0142alno\u015Bci zleceniodawcy, z mocy przepis\u00F3w szczeg\u00F3lnych niepodlegaj\u0105ca ubezpieczeniu zdrowotnemu, op\u0142acaj\u0105ca sk\u0142adki na w\u0142asne ubezpieczenia w przypadku okre\u015Blonym w art. 109 rozporz\u0105dzenia nr 574/72/EWG", "osoba wykonuj\271ca umow\352 agencyjn\271, umow\352 zlecenia lub umow\352 o \234wiadczenie us\263ug i praca jest wykonywana w miejscu prowadzenia dzia\263alno\234ci zleceniodawcy, z mocy przepis\363w szczeg\363lnych niepodlegaj\271ca ubezpieczeniu zdrowotnemu, op\263acaj\271ca sk\263adki na w\263asne ubezpieczenia w przypadku okre\234lonym w art. 109 rozporz\271dzenia nr 574/72/EWG");
 static const KChar s45[] = KOD_T(u"osoba wykonuj\u0105ca umow\u0119 agencyjn\u0105, umow\u0119 zlecenia lub umow\u0119 o \u015Bwiadczenie us\u0142ug i praca nie jest wykonywana w miejscu prowadzenia dzia\u0142alno\u015Bci zleceniodawcy, z mocy przepis\u00F3w szczeg\u00F3lnych niepodlegaj\u0105ca ubezpieczeniu zdrowotnemu, op\u0142acaj\u0105ca sk\u0142adki na w\u0142asne ubezpieczenia w przypadku okre\u015Blonym w art. 109 rozporz\u0105dzenia nr 574/72/EWG", "osoba wykonuj\271ca umow\352 agencyjn\271, umow\352 zlecenia lub umow\352 o \234wiadczenie us\263ug i praca nie jest wykonywana w miejscu prowadzenia dzia\263alno\234ci zleceniodawcy, z mocy przepis\363w szczeg\363lnych niepodlegaj\271ca ubezpieczeniu zdrowotnemu, op\263acaj\271ca sk\263adki na w\263asne ubezpieczenia w przypadku okre\234lonym w art. 109 rozporz\271dzenia nr 574/72/EWG");
-static const KChar s46[] = KOD_T(u"osoba prowadz\u0105ca pozarolnicz\u0105 dzia\u0142alno\u015B\u0107 albo osoba z ni\u0105 wsp\u00F3\u0142pracuj\u0105ca", "osoba prowadz\271ca pozarolnicz\271 dzia\263alno\234\346 albo osoba z ni\271 wsp\363\263pracuj\271ca");
-static const KChar s47[] = KOD_T(u"osoba prowadz\u0105ca pozarolnicz\u0105 dzia\u0142alno\u015B\u0107 gospodarcz\u0105", "osoba prowadz\271ca pozarolnicz\271 dzia\263alno\234\346 gospodarcz\271");
-static const KChar s48[] = KOD_T(u"osoba wsp\u00F3\u0142pracuj\u0105ca z osob\u0105 prowadz\u0105c\u0105 pozarolnicz\u0105 dzia\u0142alno\u015B\u0107", "osoba wsp\363\263pracuj\271ca z osob\271 prowadz\271c\271 pozarolnicz\271 dzia\263alno\234\346");
-static const KChar s49[] = KOD_T(u"osoba wsp\u00F3\u0142pracuj\u0105ca z osob\u0105 prowadz\u0105c\u0105 pozarolnicz\u0105 dzia\u0142alno\u015B\u0107 gospodarcz\u0105", "osoba wsp\363\263pracuj\271ca z osob\271 prowadz\271c\271 pozarolnicz\271 dzia\263alno\234\346 gospodarcz\271");
-static const KChar s50[] = KOD_T(u"osoba prowadz\u0105ca pozarolnicz\u0105 dzia\u0142alno\u015B\u0107 gospodarcz\u0105 maj\u0105ca ustalone prawo do renty z tytu\u0142u niezdolno\u015Bci do pracy, dla kt\u00F3rej podstaw\u0119 wymiaru sk\u0142adek na ubezpieczenia spo\u0142eczne stanowi zadeklarowana kwota nie ni\u017Csza ni\u017C 60 % kwoty przeci\u0119tnego miesi\u0119cznego wynagrodzenia", "osoba prowadz\271ca pozarolnicz\271 dzia\263alno\234\346 gospodarcz\271 maj\271ca ustalone prawo do renty z tytu\263u niezdolno\234ci do pracy, dla kt\363rej podstaw\352 wymiaru sk\263adek na ubezpieczenia spo\263eczne stanowi zadeklarowana kwota nie ni\277sza ni\277 60 % kwoty przeci\352tnego miesi\352cznego wynagrodzenia");
-static const KChar s51[] = KOD_T(u"osoba niepe\u0142nosprawna, kt\u00F3ra po raz pierwszy podj\u0119\u0142a prowadzenie pozarolniczej dzia\u0142alno\u015Bci gospodarczej i skorzysta\u0142a z dofinansowania sk\u0142adek na ubezpieczenia spo\u0142eczne ze \u015Brodk\u00F3w Pa\u0144stwowego Funduszu Rehabilitacji Os\u00F3b Niepe\u0142nosprawnych na podstawie art. 25 ust. 3b ustawy z dnia 27 sierpnia 1997 r. o rehabilitacji zawodowej i spo\u0142ecznej oraz zatrudnianiu os\u00F3b niepe\u0142nosprawnych, w brzmieniu obowi\u0105zuj\u0105cym do 01.01.2008 r., a obecnie ma obowi\u0105zek dop\u0142aty sk\u0142adek i przekazuje po 30.06.2008 r. dokumenty rozliczeniowe koryguj\u0105ce za okres do grudnia 2007 r.", "osoba niepe\263nosprawna, kt\363ra po raz pierwszy podj\352\263a prowadzenie pozarolniczej dzia\263alno\234ci gospodarczej i skorzysta\263a z dofinansowania sk\263adek na ubezpieczenia spo\263eczne ze \234rodk\363w Pa\361stwowego Funduszu Rehabilitacji Os\363b Niepe\263nosprawnych na podstawie art. 25 ust. 3b ustawy z dnia 27 sierpnia 1997 r. o rehabilitacji zawodowej i spo\263ecznej oraz zatrudnianiu os\363b niepe\263nosprawnych, w brzmieniu obowi\271zuj\271cym do 01.01.2008 r., a obecnie ma obowi\271zek dop\263aty sk\263adek i przekazuje po 30.06.2008 r. dokumenty rozliczeniowe koryguj\271ce za okres do grudnia 2007 r.");
-static const KChar s52[] = KOD_T(u"tw\u00F3rca", "tw\363rca");
-static const KChar s53[] = KOD_T(u"osoba wsp\u00F3\u0142pracuj\u0105ca z tw\u00F3rc\u0105", "osoba wsp\363\263pracuj\271ca z tw\363rc\271");
-static const KChar s54[] = KOD_T(u"artysta", "artysta");
-static const KChar s55[] = KOD_T(u"osoba wsp\u00F3\u0142pracuj\u0105ca z artyst\u0105", "osoba wsp\363\263pracuj\271ca z artyst\271");
-static const KChar s56[] = KOD_T(u"osoba prowadz\u0105ca dzia\u0142alno\u015B\u0107 w zakresie wolnego zawodu", "osoba prowadz\271ca dzia\263alno\234\346 w zakresie wolnego zawodu");
-static const KChar s57[] = KOD_T(u"adwokat", "adwokat");
-static const KChar s58[] = KOD_T(u"osoba wykonuj\u0105ca inny wolny zaw\u00F3d ni\u017C adwokat", "osoba wykonuj\271ca inny wolny zaw\363d ni\277 adwokat");
-static const KChar s59[] = KOD_T(u"osoba wsp\u00F3\u0142pracuj\u0105ca z osob\u0105 wykonuj\u0105c\u0105 wolny zaw\u00F3d", "osoba wsp\363\263pracuj\271ca z osob\271 wykonuj\271c\271 wolny zaw\363d");
-static const KChar s60[] = KOD_T(u"wsp\u00F3lnik jednoosobowej sp\u00F3\u0142ki z ograniczon\u0105 odpowiedzialno\u015Bci\u0105 oraz wsp\u00F3lnicy sp\u00F3\u0142ki jawnej, komandytowej lub partnerskiej", "wsp\363lnik jednoosobowej sp\363\263ki z ograniczon\271 odpowiedzialno\234ci\271 oraz wsp\363lnicy sp\363\263ki jawnej, komandytowej lub partnerskiej");
-static const KChar s61[] = KOD_T(u"osoba prowadz\u0105ca pozarolnicz\u0105 dzia\u0142alno\u015B\u0107, z mocy przepis\u00F3w szczeg\u00F3lnych niepodlegaj\u0105ca ubezpieczeniu zdrowotnemu", "osoba prowadz\271ca pozarolnicz\271 dzia\263alno\234\346, z mocy przepis\363w szczeg\363lnych niepodlegaj\271ca ubezpieczeniu zdrowotnemu");
-static const KChar s62[] = KOD_T(u"osoba wsp\u00F3\u0142pracuj\u0105ca z osob\u0105 prowadz\u0105c\u0105 pozarolnicz\u0105 dzia\u0142alno\u015B\u0107, z mocy przepis\u00F3w szczeg\u00F3lnych niepodlegaj\u0105ca ubezpieczeniu zdrowotnemu", "osoba wsp\363\263pracuj\271ca z osob\271 prowadz\271c\271 pozarolnicz\271 dzia\263alno\234\346, z mocy przepis\363w szczeg\363lnych niepodlegaj\271ca ubezpieczeniu zdrowotnemu");
-static const KChar s63[] = KOD_T(u"absolwent prowadz\u0105cy pozarolnicz\u0105 dzia\u0142alno\u015B\u0107 zwolniony z obowi\u0105zku op\u0142acania sk\u0142adek na ubezpieczenie emerytalne", "absolwent prowadz\271cy pozarolnicz\271 dzia\263alno\234\346 zwolniony z obowi\271zku op\263acania sk\263adek na ubezpieczenie emerytalne");
-static const KChar s64[] = KOD_T(u"absolwent prowadz\u0105cy pozarolnicz\u0105 dzia\u0142alno\u015B\u0107 gospodarcz\u0105, zwolniony z obowi\u0105zku op\u0142acania sk\u0142adek na ubezpieczenie emerytalne", "absolwent prowadz\271cy pozarolnicz\271 dzia\263alno\234\346 gospodarcz\271, zwolniony z obowi\271zku op\263acania sk\263adek na ubezpieczenie emerytalne");
-static const KChar s65[] = KOD_T(u"osoba niepe\u0142nosprawna podejmuj\u0105ca po raz pierwszy prowadzenie pozarolniczej dzia\u0142alno\u015Bci gospodarczej, wnioskuj\u0105ca o dofinansowanie sk\u0142adek na ubezpieczenia spo\u0142eczne ze \u015Brodk\u00F3w Pa\u0144stwowego Funduszu Rehabilitacji Os\u00F3b Niepe\u0142nosprawnych na podstawie art. 25 ust. 3b ustawy z dnia 27 sierpnia 1997 r. o rehabilitacji zawodowej i spo\u0142ecznej oraz zatrudnianiu os\u00F3b niepe\u0142nosprawnych (Dz. U. Nr 123, poz. 776, z p\u00F3\u017An. zm.)", "osoba niepe\263nosprawna podejmuj\271ca po raz pierwszy prowadzenie pozarolniczej dzia\263alno\234ci gospodarczej, wnioskuj\271ca o dofinansowanie sk\263adek na ubezpieczenia spo\263eczne ze \234rodk\363w Pa\361stwowego Funduszu Rehabilitacji Os\363b Niepe\263nosprawnych na podstawie art. 25 ust. 3b ustawy z dnia 27 sierpnia 1997 r. o rehabilitacji zawodowej i spo\263ecznej oraz zatrudnianiu os\363b niepe\263nosprawnych (Dz. U. Nr 123, poz. 776, z p\363\237n. zm.)");
-static const KChar s66[] = KOD_T(u"osoba niepe\u0142nosprawna podejmuj\u0105ca po raz pierwszy prowadzenie pozarolniczej dzia\u0142alno\u015Bci gospodarczej, wnioskuj\u0105ca o dofinansowanie sk\u0142adek na ubezpieczenia spo\u0142eczne ze \u015Brodk\u00F3w Pa\u0144stwowego Funduszu Rehabilitacji Os\u00F3b Niepe\u0142nosprawnych na podstawie art. 25 ust. 3b ustawy z dnia 27 sierpnia 1997 r. o rehabilitacji zawodowej i spo\u0142ecznej oraz zatrudnianiu os\u00F3b niepe\u0142nosprawnych, dla kt\u00F3rej podstaw\u0119 wymiaru sk\u0142adek na ubezpieczenia spo\u0142eczne stanowi zadeklarowana kwota nie ni\u017Csza ni\u017C 30 % kwoty minimalnego wynagrodzenia", "osoba niepe\263nosprawna podejmuj\271ca po raz pierwszy prowadzenie pozarolniczej dzia\263alno\234ci gospodarczej, wnioskuj\271ca o dofinansowanie sk\263adek na ubezpieczenia spo\263eczne ze \234rodk\363w Pa\361stwowego Funduszu Rehabilitacji Os\363b Niepe\263nosprawnych na podstawie art. 25 ust. 3b ustawy z dnia 27 sierpnia 1997 r. o rehabilitacji zawodowej i spo\263ecznej oraz zatrudnianiu os\363b niepe\263nosprawnych, dla kt\363rej podstaw\352 wymiaru sk\263adek na ubezpieczenia spo\263eczne stanowi zadeklarowana kwota nie ni\277sza ni\277 30 % kwoty minimalnego wynagrodzenia");
-static const KChar s67[] = KOD_T(u"osoba prowadz\u0105ca pozarolnicz\u0105 dzia\u0142alno\u015B\u0107 gospodarcz\u0105, dla kt\u00F3rej podstaw\u0119 wymiaru sk\u0142adek na ubezpieczenia spo\u0142eczne stanowi zadeklarowana kwota nie ni\u017Csza ni\u017C 30 % kwoty minimalnego wynagrodzenia", "osoba prowadz\271ca pozarolnicz\271 dzia\263alno\234\346 gospodarcz\271, dla kt\363rej podstaw\352 wymiaru sk\263adek na ubezpieczenia spo\263eczne stanowi zadeklarowana kwota nie ni\277sza ni\277 30 % kwoty minimalnego wynagrodzenia");
-static const KChar s68[] = KOD_T(u"osoba prowadz\u0105ca pozarolnicz\u0105 dzia\u0142alno\u015B\u0107 gospodarcz\u0105 maj\u0105ca ustalone prawo do renty z tytu\u0142u niezdolno\u015Bci do pracy, dla kt\u00F3rej podstaw\u0119 wymiaru sk\u0142adek na ubezpieczenia spo\u0142eczne stanowi zadeklarowana kwota nie ni\u017Csza ni\u017C 30 % kwoty minimalnego wynagrodzenia", "osoba prowadz\271ca pozarolnicz\271 dzia\263alno\234\346 gospodarcz\271 maj\271ca ustalone prawo do renty z tytu\263u niezdolno\234ci do pracy, dla kt\363rej podstaw\352 wymiaru sk\263adek na ubezpieczenia spo\263eczne stanowi zadeklarowana kwota nie ni\277sza ni\277 30 % kwoty minimalnego wynagrodzenia");
-static const KChar s69[] = KOD_T(u"pose\u0142 lub senator", "pose\263 lub senator");
-static const KChar s70[] = KOD_T(u"pose\u0142 lub senator pobieraj\u0105cy uposa\u017Cenie", "pose\263 lub senator pobieraj\271cy uposa\277enie");
-static const KChar s71[] = KOD_T(u"pose\u0142 lub senator nie pobieraj\u0105cy uposa\u017Cenia", "pose\263 lub senator nie pobieraj\271cy uposa\277enia");
-static const KChar s72[] = KOD_T(u"stypendysta sportowy pobieraj\u0105cy stypendium podlegaj\u0105cy z tego tytu\u0142u ubezpieczeniom emerytalnemu i rentowym oraz ubezpieczeniu zdrowotnemu", "stypendysta sportowy pobieraj\271cy stypendium podlegaj\271cy z tego tytu\263u ubezpieczeniom emerytalnemu i rentowym oraz ubezpieczeniu zdrowotnemu");
-static const KChar s73[] = KOD_T(u"stypendysta sportowy pobieraj\u0105cy stypendium (z wyj\u0105tkiem os\u00F3b ucz\u0105cych si\u0119 lub studiuj\u0105cych), je\u015Bli nie podlega ubezpieczeniom emerytalnemu i rentowym oraz ubezpieczeniu zdrowotnemu z innego tytu\u0142u", "stypendysta sportowy pobieraj\271cy stypendium (z wyj\271tkiem os\363b ucz\271cych si\352 lub studiuj\271cych), je\234li nie podlega ubezpieczeniom emerytalnemu i rentowym oraz ubezpieczeniu zdrowotnemu z innego tytu\263u");
-static const KChar s74[] = KOD_T(u"stypendysta sportowy pobieraj\u0105cy stypendium podlegaj\u0105cy z tego tytu\u0142u wy\u0142\u0105cznie ubezpieczeniom emerytalnemu i rentowym", "stypendysta sportowy pobieraj\271cy stypendium podlegaj\271cy z tego tytu\263u wy\263\271cznie ubezpieczeniom emerytalnemu i rentowym");
-static const KChar s75[] = KOD_T(u"stypendysta sportowy pobieraj\u0105cy stypendium (z wyj\u0105tkiem os\u00F3b ucz\u0105cych si\u0119 lub studiuj\u0105cych), je\u015Bli podlega ubezpieczeniu zdrowotnemu z innego tytu\u0142u, a nie podlega z innego tytu\u0142u ubezpieczeniom emerytalnemu i rentowym", "stypendysta sportowy pobieraj\271cy stypendium (z wyj\271tkiem os\363b ucz\271cych si\352 lub studiuj\271cych), je\234li podlega ubezpieczeniu zdrowotnemu z innego tytu\263u, a nie podlega z innego tytu\263u ubezpieczeniom emerytalnemu i rentowym");
-static const KChar s76[] = KOD_T(u"osoba wykonuj\u0105ca odp\u0142atnie prac\u0119 na podstawie skierowania do pracy, w czasie odbywania kary pozbawienia wolno\u015Bci lub tymczasowego aresztowania, je\u015Bli nie podlega ubezpieczeniom z innego tytu\u0142u", "osoba wykonuj\271ca odp\263atnie prac\352 na podstawie skierowania do pracy, w czasie odbywania kary pozbawienia wolno\234ci lub tymczasowego aresztowania, je\234li nie podlega ubezpieczeniom z innego tytu\263u");
-static const KChar s77[] = KOD_T(u"osoba wykonuj\u0105ca odp\u0142atnie prac\u0119 na podstawie skierowania do pracy, w czasie odbywania kary pozbawienia wolno\u015Bci lub tymczasowego aresztowania", "osoba wykonuj\271ca odp\263atnie prac\352 na podstawie skierowania do pracy, w czasie odbywania kary pozbawienia wolno\234ci lub tymczasowego aresztowania");
-static const KChar s78[] = KOD_T(u"osoba bezrobotna pobieraj\u0105ca zasi\u0142ek dla bezrobotnych", "osoba bezrobotna pobieraj\271ca zasi\263ek dla bezrobotnych");
-static const KChar s79[] = KOD_T(u"osoba bezrobotna niepobieraj\u0105ca zasi\u0142ku dla bezrobotnych", "osoba bezrobotna niepobieraj\271ca zasi\263ku dla bezrobotnych");
-static const KChar s80[] = KOD_T(u"osoba bezrobotna nie pobieraj\u0105ca zasi\u0142ku dla bezrobotnych", "osoba bezrobotna nie pobieraj\271ca zasi\263ku dla bezrobotnych");
-static const KChar s81[] = KOD_T(u"absolwent pobieraj\u0105cy stypendium w okresie skierowania przez powiatowy urz\u0105d pracy na szkolenie lub odbycie sta\u017Cu", "absolwent pobieraj\271cy stypendium w okresie skierowania przez powiatowy urz\271d pracy na szkolenie lub odbycie sta\277u");
-static const KChar s82[] = KOD_T(u"osoba pobieraj\u0105ca zasi\u0142ek przedemerytalny lub \u015Bwiadczenie przedemerytalne albo osoby niepobieraj\u0105ce tych \u015Bwiadcze\u0144 z przyczyn okre\u015Blonych w odr\u0119bnych przepisach", "osoba pobieraj\271ca zasi\263ek przedemerytalny lub \234wiadczenie przedemerytalne albo osoby niepobieraj\271ce tych \234wiadcze\361 z przyczyn okre\234lonych w odr\352bnych przepisach");
-static const KChar s83[] = KOD_T(u"osoba bezrobotna pobieraj\u0105ca zasi\u0142ek przedemerytalny lub \u015Bwiadczenie przedemerytalne z powiatowego urz\u0119du pracy", "osoba bezrobotna pobieraj\271ca zasi\263ek przedemerytalny lub \234wiadczenie przedemerytalne z powiatowego urz\352du pracy");
-static const KChar s84[] = KOD_T(u"osoba pobieraj\u0105ca zasi\u0142ek przedemerytalny lub \u015Bwiadczenie przedemerytalne, zamieszka\u0142a w innym ni\u017C Polska pa\u0144stwie cz\u0142onkowskim Unii Europejskiej lub Europejskiego Obszaru Gospodarczego", "osoba pobieraj\271ca zasi\263ek przedemerytalny lub \234wiadczenie przedemerytalne, zamieszka\263a w innym ni\277 Polska pa\361stwie cz\263onkowskim Unii Europejskiej lub Europejskiego Obszaru Gospodarczego");
-static const KChar s85[] = KOD_T(u"duchowny", "duchowny");
-static const KChar s86[] = KOD_T(u"duchowny, nieprowadz\u0105cy dzia\u0142alno\u015Bci gospodarczej, op\u0142acaj\u0105cy sk\u0142adk\u0119 od minimalnej podstawy wymiaru", "duchowny, nieprowadz\271cy dzia\263alno\234ci gospodarczej, op\263acaj\271cy sk\263adk\352 od minimalnej podstawy wymiaru");
-static const KChar s87[] = KOD_T(u"duchowny nie prowadz\u0105cy dzia\u0142alno\u015Bci gospodarczej, op\u0142acaj\u0105cy sk\u0142adk\u0119 od minimalnej podstawy wymiaru", "duchowny nie prowadz\271cy dzia\263alno\234ci gospodarczej, op\263acaj\271cy sk\263adk\352 od minimalnej podstawy wymiaru");
-static const KChar s88[] = KOD_T(u"duchowny, nieprowadz\u0105cy dzia\u0142alno\u015Bci gospodarczej, op\u0142acaj\u0105cy sk\u0142adk\u0119 od minimalnej podstawy oraz od zadeklarowanej nadwy\u017Cki ponad minimaln\u0105 podstaw\u0119 wymiaru", "duchowny, nieprowadz\271cy dzia\263alno\234ci gospodarczej, op\263acaj\271cy sk\263adk\352 od minimalnej podstawy oraz od zadeklarowanej nadwy\277ki ponad minimaln\271 podstaw\352 wymiaru");
-static const KChar s89[] = KOD_T(u"duchowny nie prowadz\u0105cy dzia\u0142alno\u015Bci gospodarczej, op\u0142acaj\u0105cy sk\u0142adk\u0119 od nadwy\u017Cki ponad minimaln\u0105 podstaw\u0119 wymiaru", "duchowny nie prowadz\271cy dzia\263alno\234ci gospodarczej, op\263acaj\271cy sk\263adk\352 od nadwy\277ki ponad minimaln\271 podstaw\352 wymiaru");
-static const KChar s90[] = KOD_T(u"duchowny, nieprowadz\u0105cy dzia\u0142alno\u015Bci gospodarczej, op\u0142acaj\u0105cy sk\u0142adk\u0119 od zadeklarowanej nadwy\u017Cki ponad minimaln\u0105 podstaw\u0119 wymiaru", "duchowny, nieprowadz\271cy dzia\263alno\234ci gospodarczej, op\263acaj\271cy sk\263adk\352 od zadeklarowanej nadwy\277ki ponad minimaln\271 podstaw\352 wymiaru");
-static const KChar s91[] = KOD_T(u"duchowny, nieprowadz\u0105cy dzia\u0142alno\u015Bci gospodarczej, b\u0119d\u0105cy cz\u0142onkiem zakonu kontemplacyjno-klauzurowego lub misjonarzem", "duchowny, nieprowadz\271cy dzia\263alno\234ci gospodarczej, b\352d\271cy cz\263onkiem zakonu kontemplacyjno-klauzurowego lub misjonarzem");
-static const KChar s92[] = KOD_T(u"duchowny nie prowadz\u0105cy dzia\u0142alno\u015Bci gospodarczej, b\u0119d\u0105cy cz\u0142onkiem zakonu kontemplacyjno-klauzurowego lub misjonarzem", "duchowny nie prowadz\271cy dzia\263alno\234ci gospodarczej, b\352d\271cy cz\263onkiem zakonu kontemplacyjno-klauzurowego lub misjonarzem");
-static const KChar s93[] = KOD_T(u"duchowny prowadz\u0105cy pozarolnicz\u0105 dzia\u0142alno\u015B\u0107 gospodarcz\u0105", "duchowny prowadz\271cy pozarolnicz\271 dzia\263alno\234\346 gospodarcz\271");
-static const KChar s94[] = KOD_T(u"alumn seminarium duchownego, nowicjusz, postulant, juniorysta przed uko\u0144czeniem 25. roku \u017Cycia obj\u0119ty dobrowolnie ubezpieczeniami emerytalnym i rentowymi", "alumn seminarium duchownego, nowicjusz, postulant, juniorysta przed uko\361czeniem 25. roku \277ycia obj\352ty dobrowolnie ubezpieczeniami emerytalnym i rentowymi");
-static const KChar s95[] = KOD_T(u"alumn seminarium duchownego, nowicjusz, postulant, juniorysta przed uko\u0144czeniem 25 roku \u017Cycia", "alumn seminarium duchownego, nowicjusz, postulant, juniorysta przed uko\361czeniem 25 roku \277ycia");
-static const KChar s96[] = KOD_T(u"alumn seminarium duchownego, nowicjusz, postulant i juniorysta, podlegaj\u0105cy ubezpieczeniu zdrowotnemu", "alumn seminarium duchownego, nowicjusz, postulant i juniorysta, podlegaj\271cy ubezpieczeniu zdrowotnemu");
-static const KChar s97[] = KOD_T(u"\u017Co\u0142nierz niezawodowy w s\u0142u\u017Cbie czynnej", "\277o\263nierz niezawodowy w s\263u\277bie czynnej");
-static const KChar s98[] = KOD_T(u"osoba odbywaj\u0105ca formy zast\u0119pcze s\u0142u\u017Cby wojskowej", "osoba odbywaj\271ca formy zast\352pcze s\263u\277by wojskowej");
-static const KChar s99[] = KOD_T(u"osoba odbywaj\u0105ca nadterminow\u0105 zasadnicz\u0105 s\u0142u\u017Cb\u0119 wojskow\u0105", "osoba odbywaj\271ca nadterminow\271 zasadnicz\271 s\263u\277b\352 wojskow\271");
-static const KChar s100[] = KOD_T(u"osoba odbywaj\u0105ca okresow\u0105 s\u0142u\u017Cb\u0119 wojskow\u0105", "osoba odbywaj\271ca okresow\271 s\263u\277b\352 wojskow\271");
-static const KChar s101[] = KOD_T(u"funkcjonariusz w s\u0142u\u017Cbie kandydackiej", "funkcjonariusz w s\263u\277bie kandydackiej");
-static const KChar s102[] = KOD_T(u"\u017Co\u0142nierz zawodowy", "\277o\263nierz zawodowy");
-static const KChar s103[] = KOD_T(u"funkcjonariusz Policji", "funkcjonariusz Policji");
-static const KChar s104[] = KOD_T(u"funkcjonariusz UOP", "funkcjonariusz UOP");
-static const KChar s105[] = KOD_T(u"funkcjonariusz Stra\u017Cy Granicznej", "funkcjonariusz Stra\277y Granicznej");
-static const KChar s106[] = KOD_T(u"funkcjonariusz Pa\u0144stwowej Stra\u017Cy Po\u017Carnej", "funkcjonariusz Pa\361stwowej Stra\277y Po\277arnej");
-static const KChar s107[] = KOD_T(u"funkcjonariusz S\u0142u\u017Cby Celnej", "funkcjonariusz S\263u\277by Celnej");
-static const KChar s108[] = KOD_T(u"funkcjonariusz Centralnego Biura Antykorupcyjnego, S\u0142u\u017Cby Kontrwywiadu Wojskowego, S\u0142u\u017Cby Wywiadu Wojskowego albo Biura Ochrony Rz\u0105du", "funkcjonariusz Centralnego Biura Antykorupcyjnego, S\263u\277by Kontrwywiadu Wojskowego, S\263u\277by Wywiadu Wojskowego albo Biura Ochrony Rz\271du");
-static const KChar s109[] = KOD_T(u"funkcjonariusz S\u0142u\u017Cby Wi\u0119ziennej", "funkcjonariusz S\263u\277by Wi\352ziennej");
-static const KChar s110[] = KOD_T(u"osoba w stanie spoczynku pobieraj\u0105ca uposa\u017Cenie", "osoba w stanie spoczynku pobieraj\271ca uposa\277enie");
-static const KChar s111[] = KOD_T(u"osoba w stanie spoczynku pobieraj\u0105ca uposa\u017Cenie rodzinne", "osoba w stanie spoczynku pobieraj\271ca uposa\277enie rodzinne");
-static const KChar s112[] = KOD_T(u"osoba w stanie spoczynku pobieraj\u0105ca uposa\u017Cenie po zwolnieniu ze s\u0142u\u017Cby", "osoba w stanie spoczynku pobieraj\271ca uposa\277enie po zwolnieniu ze s\263u\277by");
-static const KChar s113[] = KOD_T(u"\u017Co\u0142nierz lub funkcjonariusz, za kt\u00F3rego jest obowi\u0105zek op\u0142acenia sk\u0142adek na ubezpieczenia emerytalne i rentowe w zwi\u0105zku ze zwolnieniem ze s\u0142u\u017Cby", "\277o\263nierz lub funkcjonariusz, za kt\363rego jest obowi\271zek op\263acenia sk\263adek na ubezpieczenia emerytalne i rentowe w zwi\271zku ze zwolnieniem ze s\263u\277by");
-static const KChar s114[] = KOD_T(u"osoba przebywaj\u0105ca na urlopie wychowawczym, pozostaj\u0105ca na wy\u0142\u0105cznym utrzymaniu osoby podlegaj\u0105cej ubezpieczeniu zdrowotnemu, je\u015Bli nie ma ustalonego prawa do emerytury lub renty i nie ma innego tytu\u0142u rodz\u0105cego obowi\u0105zek ubezpiecze\u0144 spo\u0142ecznych", "osoba przebywaj\271ca na urlopie wychowawczym, pozostaj\271ca na wy\263\271cznym utrzymaniu osoby podlegaj\271cej ubezpieczeniu zdrowotnemu, je\234li nie ma ustalonego prawa do emerytury lub renty i nie ma innego tytu\263u rodz\271cego obowi\271zek ubezpiecze\361 spo\263ecznych");
-static const KChar s115[] = KOD_T(u"osoba przebywaj\u0105ca na urlopie wychowawczym", "osoba przebywaj\271ca na urlopie wychowawczym");
-static const KChar s116[] = KOD_T(u"osoba przebywaj\u0105ca na urlopie wychowawczym, nie pozostaj\u0105ca na wy\u0142\u0105cznym utrzymaniu osoby podlegaj\u0105cej ubezpieczeniu zdrowotnemu, je\u015Bli nie ma ustalonego prawa do emerytury lub renty i nie ma innego tytu\u0142u rodz\u0105cego obowi\u0105zek ubezpiecze\u0144 spo\u0142ecznych", "osoba przebywaj\271ca na urlopie wychowawczym, nie pozostaj\271ca na wy\263\271cznym utrzymaniu osoby podlegaj\271cej ubezpieczeniu zdrowotnemu, je\234li nie ma ustalonego prawa do emerytury lub renty i nie ma innego tytu\263u rodz\271cego obowi\271zek ubezpiecze\361 spo\263ecznych");
-static const KChar s117[] = KOD_T(u"osoba przebywaj\u0105ca na urlopie wychowawczym, nie pozostaj\u0105ca na wy\u0142\u0105cznym utrzymaniu osoby podlegaj\u0105cej ubezpieczeniu zdrowotnemu, je\u015Bli ma ustalone prawo do emerytury lub renty", "osoba przebywaj\271ca na urlopie wychowawczym, nie pozostaj\271ca na wy\263\271cznym utrzymaniu osoby podlegaj\271cej ubezpieczeniu zdrowotnemu, je\234li ma ustalone prawo do emerytury lub renty");
-static const KChar s118[] = KOD_T(u"osoba przebywaj\u0105ca na urlopie wychowawczym, nie pozostaj\u0105ca na wy\u0142\u0105cznym utrzymaniu osoby podlegaj\u0105cej ubezpieczeniu zdrowotnemu, je\u015Bli nie ma ustalonego prawa do emerytury lub renty i ma inny tytu\u0142 rodz\u0105cy obowi\u0105zek ubezpiecze\u0144 spo\u0142ecznych", "osoba przebywaj\271ca na urlopie wychowawczym, nie pozostaj\271ca na wy\263\271cznym utrzymaniu osoby podlegaj\271cej ubezpieczeniu zdrowotnemu, je\234li nie ma ustalonego prawa do emerytury lub renty i ma inny tytu\263 rodz\271cy obowi\271zek ubezpiecze\361 spo\263ecznych");
-static const KChar s119[] = KOD_T(u"osoba pobieraj\u0105ca zasi\u0142ek macierzy\u0144ski", "osoba pobieraj\271ca zasi\263ek macierzy\361ski");
-static const KChar s120[] = KOD_T(u"osoba pobieraj\u0105ca zasi\u0142ek macierzy\u0144ski, je\u015Bli nie ma ustalonego prawa do emerytury lub renty i nie ma innego tytu\u0142u rodz\u0105cego obowi\u0105zek ubezpiecze\u0144 spo\u0142ecznych", "osoba pobieraj\271ca zasi\263ek macierzy\361ski, je\234li nie ma ustalonego prawa do emerytury lub renty i nie ma innego tytu\263u rodz\271cego obowi\271zek ubezpiecze\361 spo\263ecznych");
-static const KChar s121[] = KOD_T(u"osoba, kt\u00F3ra na podstawie odr\u0119bnych przepis\u00F3w lub uk\u0142ad\u00F3w zbiorowych pracy pobiera \u015Bwiadczenie socjalne wyp\u0142acane w czasie urlopu innego ni\u017C kolejowy", "osoba, kt\363ra na podstawie odr\352bnych przepis\363w lub uk\263ad\363w zbiorowych pracy pobiera \234wiadczenie socjalne wyp\263acane w czasie urlopu innego ni\277 kolejowy");
-static const KChar s122[] = KOD_T(u"osoba, kt\u00F3ra na podstawie odr\u0119bnych przepis\u00F3w lub uk\u0142ad\u00F3w zbiorowych pracy pobiera \u015Bwiadczenia socjalne wyp\u0142acane w czasie urlopu", "osoba, kt\363ra na podstawie odr\352bnych przepis\363w lub uk\263ad\363w zbiorowych pracy pobiera \234wiadczenia socjalne wyp\263acane w czasie urlopu");
-static const KChar s123[] = KOD_T(u"osoba pobieraj\u0105ca zasi\u0142ek socjalny na czas przekwalifikowania zawodowego i poszukiwania nowego zatrudnienia", "osoba pobieraj\271ca zasi\263ek socjalny na czas przekwalifikowania zawodowego i poszukiwania nowego zatrudnienia");
-static const KChar s124[] = KOD_T(u"osoba, kt\u00F3ra pobiera zasi\u0142ek socjalny na czas przekwalifikowania zawodowego i poszukiwania nowego zatrudnienia", "osoba, kt\363ra pobiera zasi\263ek socjalny na czas przekwalifikowania zawodowego i poszukiwania nowego zatrudnienia");
-static const KChar s125[] = KOD_T(u"osoba, kt\u00F3ra na podstawie odr\u0119bnych przepis\u00F3w lub uk\u0142ad\u00F3w zbiorowych pracy pobiera \u015Bwiadczenie socjalne wyp\u0142acane w czasie urlopu kolejowego", "osoba, kt\363ra na podstawie odr\352bnych przepis\363w lub uk\263ad\363w zbiorowych pracy pobiera \234wiadczenie socjalne wyp\263acane w czasie urlopu kolejowego");
-static const KChar s126[] = KOD_T(u"osoba pobieraj\u0105ca \u015Bwiadczenie socjalne w okresie zwolnienia z obowi\u0105zku \u015Bwiadczenia pracy", "osoba pobieraj\271ca \234wiadczenie socjalne w okresie zwolnienia z obowi\271zku \234wiadczenia pracy");
-static const KChar s127[] = KOD_T(u"osoba, kt\u00F3ra z pomocy spo\u0142ecznej otrzymuje zasi\u0142ek sta\u0142y", "osoba, kt\363ra z pomocy spo\263ecznej otrzymuje zasi\263ek sta\263y");
-static const KChar s128[] = KOD_T(u"osoba, kt\u00F3ra z pomocy spo\u0142ecznej otrzymuje gwarantowany zasi\u0142ek okresowy", "osoba, kt\363ra z pomocy spo\263ecznej otrzymuje gwarantowany zasi\263ek okresowy");
-static const KChar s129[] = KOD_T(u"osoba, kt\u00F3ra z pomocy spo\u0142ecznej otrzymuje rent\u0119 socjaln\u0105", "osoba, kt\363ra z pomocy spo\263ecznej otrzymuje rent\352 socjaln\271");
-static const KChar s130[] = KOD_T(u"osoba, kt\u00F3ra z pomocy spo\u0142ecznej otrzymuje zasi\u0142ek sta\u0142y wyr\u00F3wnawczy", "osoba, kt\363ra z pomocy spo\263ecznej otrzymuje zasi\263ek sta\263y wyr\363wnawczy");
-static const KChar s131[] = KOD_T(u"inny \u015Bwiadczeniobiorca, za kt\u00F3rego o\u015Brodek pomocy spo\u0142ecznej ma obowi\u0105zek op\u0142aca\u0107 sk\u0142adki", "inny \234wiadczeniobiorca, za kt\363rego o\234rodek pomocy spo\263ecznej ma obowi\271zek op\263aca\346 sk\263adki");
-static const KChar s132[] = KOD_T(u"ma\u0142\u017Conek pracownika skierowanego do pracy w przedstawicielstwie dyplomatycznym, urz\u0119dzie konsularnym, sta\u0142ym przedstawicielstwie przy ONZ lub w innej misji specjalnej za granic\u0105, w instytucie, o\u015Brodku informacji kultury za granic\u0105", "ma\263\277onek pracownika skierowanego do pracy w przedstawicielstwie dyplomatycznym, urz\352dzie konsularnym, sta\263ym przedstawicielstwie przy ONZ lub w innej misji specjalnej za granic\271, w instytucie, o\234rodku informacji kultury za granic\271");
-static const KChar s133[] = KOD_T(u"obywatel polski wykonuj\u0105cy prac\u0119 w podmiocie zagranicznym za granic\u0105 lub w podmiocie zagranicznym na terytorium RP, je\u017Celi podmiot nie posiada w Polsce swojej siedziby ani przedstawicielstw", "obywatel polski wykonuj\271cy prac\352 w podmiocie zagranicznym za granic\271 lub w podmiocie zagranicznym na terytorium RP, je\277eli podmiot nie posiada w Polsce swojej siedziby ani przedstawicielstw");
-static const KChar s134[] = KOD_T(u"obywatel polski wykonuj\u0105cy prac\u0119 w podmiocie zagranicznym za granic\u0105", "obywatel polski wykonuj\271cy prac\352 w podmiocie zagranicznym za granic\271");
-static const KChar s135[] = KOD_T(u"obywatel polski wykonuj\u0105cy prac\u0119 w podmiocie zagranicznym na terytorium RP, je\u017Celi podmiot nie posiada w Polsce swojej siedziby ani przedstawicielstw", "obywatel polski wykonuj\271cy prac\352 w podmiocie zagranicznym na terytorium RP, je\277eli podmiot nie posiada w Polsce swojej siedziby ani przedstawicielstw");
-static const KChar s136[] = KOD_T(u"osoba sprawuj\u0105ca opiek\u0119 nad cz\u0142onkiem rodziny spe\u0142niaj\u0105cym warunki do przyznania zasi\u0142ku piel\u0119gnacyjnego, podlegaj\u0105ca dobrowolnym ubezpieczeniom emerytalnemu i rentowym, je\u017Celi nie podlega ubezpieczeniom emerytalnemu i rentowym z innych tytu\u0142\u00F3w", "osoba sprawuj\271ca opiek\352 nad cz\263onkiem rodziny spe\263niaj\271cym warunki do przyznania zasi\263ku piel\352gnacyjnego, podlegaj\271ca dobrowolnym ubezpieczeniom emerytalnemu i rentowym, je\277eli nie podlega ubezpieczeniom emerytalnemu i rentowym z innych tytu\263\363w");
-static const KChar s137[] = KOD_T(u"osoba, kt\u00F3ra z powodu sprawowania opieki nad cz\u0142onkiem rodziny spe\u0142niaj\u0105cym warunki do przyznania zasi\u0142ku piel\u0119gnacyjnego nie podlega ubezpieczeniom emerytalnemu i rentowym z innych tytu\u0142\u00F3w", "osoba, kt\363ra z powodu sprawowania opieki nad cz\263onkiem rodziny spe\263niaj\271cym warunki do przyznania zasi\263ku piel\352gnacyjnego nie podlega ubezpieczeniom emerytalnemu i rentowym z innych tytu\263\363w");
-static const KChar s138[] = KOD_T(u"student lub uczestnik studi\u00F3w doktoranckich podlegaj\u0105cy dobrowolnym ubezpieczeniom emerytalnemu i rentowym, je\u017Celi nie podlega ubezpieczeniom emerytalnemu i rentowym z innych tytu\u0142\u00F3w", "student lub uczestnik studi\363w doktoranckich podlegaj\271cy dobrowolnym ubezpieczeniom emerytalnemu i rentowym, je\277eli nie podlega ubezpieczeniom emerytalnemu i rentowym z innych tytu\263\363w");
-static const KChar s139[] = KOD_T(u"student lub uczestnik dziennych studi\u00F3w doktoranckich, pozostaj\u0105cy na wy\u0142\u0105cznym utrzymaniu ubezpieczonego, je\u015Bli nie podlega ubezpieczeniom emerytalnemu i rentowym z innego tytu\u0142u", "student lub uczestnik dziennych studi\363w doktoranckich, pozostaj\271cy na wy\263\271cznym utrzymaniu ubezpieczonego, je\234li nie podlega ubezpieczeniom emerytalnemu i rentowym z innego tytu\263u");
-static const KChar s140[] = KOD_T(u"student lub uczestnik dziennych studi\u00F3w doktoranckich, nie pozostaj\u0105cy na wy\u0142\u0105cznym utrzymaniu ubezpieczonego, je\u015Bli nie podlega ubezpieczeniom emerytalnemu i rentowym z innego tytu\u0142u", "student lub uczestnik dziennych studi\363w doktoranckich, nie pozostaj\271cy na wy\263\271cznym utrzymaniu ubezpieczonego, je\234li nie podlega ubezpieczeniom emerytalnemu i rentowym z innego tytu\263u");
-static const KChar s141[] = KOD_T(u"uczestnik innych ni\u017C dzienne studi\u00F3w doktoranckich, pozostaj\u0105cy na wy\u0142\u0105cznym utrzymaniu ubezpieczonego", "uczestnik innych ni\277 dzienne studi\363w doktoranckich, pozostaj\271cy na wy\263\271cznym utrzymaniu ubezpieczonego");
-static const KChar s142[] = KOD_T(u"student lub uczestnik dziennych studi\u00F3w doktoranckich, pozostaj\u0105cy na wy\u0142\u0105cznym utrzymaniu ubezpieczonego, je\u015Bli podlega ubezpieczeniom emerytalnemu i rentowym z innego tytu\u0142u", "student lub uczestnik dziennych studi\363w doktoranckich, pozostaj\271cy na wy\263\271cznym utrzymaniu ubezpieczonego, je\234li podlega ubezpieczeniom emerytalnemu i rentowym z innego tytu\263u");
-static const KChar s143[] = KOD_T(u"s\u0142uchacz Krajowej Szko\u0142y Administracji Publicznej", "s\263uchacz Krajowej Szko\263y Administracji Publicznej");
-static const KChar s144[] = KOD_T(u"osoba kontynuuj\u0105ca ubezpieczenia emerytalne i rentowe", "osoba kontynuuj\271ca ubezpieczenia emerytalne i rentowe");
-static const KChar s145[] = KOD_T(u"osoba kontynuuj\u0105ca ubezpieczenie", "osoba kontynuuj\271ca ubezpieczenie");
-static const KChar s146[] = KOD_T(u"s\u0119dzia", "s\352dzia");
-static const KChar s147[] = KOD_T(u"prokurator", "prokurator");
-static const KChar s148[] = KOD_T(u"s\u0119dzia lub prokurator, za kt\u00F3rego jest obowi\u0105zek op\u0142acenia sk\u0142adek na ubezpieczenia spo\u0142eczne, w zwi\u0105zku z rozwi\u0105zaniem lub wyga\u015Bni\u0119ciem stosunku s\u0142u\u017Cbowego", "s\352dzia lub prokurator, za kt\363rego jest obowi\271zek op\263acenia sk\263adek na ubezpieczenia spo\263eczne, w zwi\271zku z rozwi\271zaniem lub wyga\234ni\352ciem stosunku s\263u\277bowego");
-static const KChar s149[] = KOD_T(u"dziecko lub ucze\u0144 niepodlegaj\u0105cy ubezpieczeniu zdrowotnemu z innego tytu\u0142u", "dziecko lub ucze\361 niepodlegaj\271cy ubezpieczeniu zdrowotnemu z innego tytu\263u");
-static const KChar s150[] = KOD_T(u"dziecko lub ucze\u0144 nie pozostaj\u0105cy na wy\u0142\u0105cznym utrzymaniu ubezpieczonego", "dziecko lub ucze\361 nie pozostaj\271cy na wy\263\271cznym utrzymaniu ubezpieczonego");
-static const KChar s151[] = KOD_T(u"s\u0142uchacz zak\u0142adu kszta\u0142cenia nauczycieli niepodlegaj\u0105cy ubezpieczeniu zdrowotnemu z innego tytu\u0142u", "s\263uchacz zak\263adu kszta\263cenia nauczycieli niepodlegaj\271cy ubezpieczeniu zdrowotnemu z innego tytu\263u");
-static const KChar s152[] = KOD_T(u"s\u0142uchacz zak\u0142adu kszta\u0142cenia nauczycieli nie pozostaj\u0105cy na wy\u0142\u0105cznym utrzymaniu ubezpieczonego", "s\263uchacz zak\263adu kszta\263cenia nauczycieli nie pozostaj\271cy na wy\263\271cznym utrzymaniu ubezpieczonego");
-static const KChar s153[] = KOD_T(u"kombatant, za kt\u00F3rego sk\u0142adki na ubezpieczenie zdrowotne ma obowi\u0105zek op\u0142aca\u0107 Urz\u0105d do Spraw Kombatant\u00F3w i Os\u00F3b Represjonowanych", "kombatant, za kt\363rego sk\263adki na ubezpieczenie zdrowotne ma obowi\271zek op\263aca\346 Urz\271d do Spraw Kombatant\363w i Os\363b Represjonowanych");
-static const KChar s154[] = KOD_T(u"kombatant nie podlegaj\u0105cy ubezpieczeniu spo\u0142ecznemu w RP", "kombatant nie podlegaj\271cy ubezpieczeniu spo\263ecznemu w RP");
-static const KChar s155[] = KOD_T(u"kombatant nie pobieraj\u0105cy emerytury lub renty", "kombatant nie pobieraj\271cy emerytury lub renty");
-static const KChar s156[] = KOD_T(u"osoba podlegaj\u0105ca ubezpieczeniu zdrowotnemu z tytu\u0142u uprawnienia do \u015Bwiadcze\u0144 alimentacyjnych na podstawie ugody s\u0105dowej lub prawomocnego orzeczenia s\u0105du", "osoba podlegaj\271ca ubezpieczeniu zdrowotnemu z tytu\263u uprawnienia do \234wiadcze\361 alimentacyjnych na podstawie ugody s\271dowej lub prawomocnego orzeczenia s\271du");
-static const KChar s157[] = KOD_T(u"cz\u0142onek rady nadzorczej, podlegaj\u0105cy z tego tytu\u0142u ubezpieczeniu zdrowotnemu", "cz\263onek rady nadzorczej, podlegaj\271cy z tego tytu\263u ubezpieczeniu zdrowotnemu");
-static const KChar s158[] = KOD_T(u"cudzoziemiec, kt\u00F3ry przebywa na terytorium RP na podstawie karty sta\u0142ego pobytu i nie jest zatrudniony w obcych przedstawicielstwach dyplomatycznych, urz\u0119dach konsularnych, misjach lub mi\u0119dzynarodowych instytucjach", "cudzoziemiec, kt\363ry przebywa na terytorium RP na podstawie karty sta\263ego pobytu i nie jest zatrudniony w obcych przedstawicielstwach dyplomatycznych, urz\352dach konsularnych, misjach lub mi\352dzynarodowych instytucjach");
-static const KChar s159[] = KOD_T(u"cudzoziemiec, kt\u00F3ry przebywa na terytorium RP na podstawie karty sta\u0142ego pobytu i jest zatrudniony w obcych przedstawicielstwach dyplomatycznych, urz\u0119dach konsularnych, misjach lub mi\u0119dzynarodowych instytucjach", "cudzoziemiec, kt\363ry przebywa na terytorium RP na podstawie karty sta\263ego pobytu i jest zatrudniony w obcych przedstawicielstwach dyplomatycznych, urz\352dach konsularnych, misjach lub mi\352dzynarodowych instytucjach");
-static const KChar s160[] = KOD_T(u"cudzoziemiec, kt\u00F3ry przebywa na terytorium RP na podstawie karty czasowego pobytu w zwi\u0105zku z udzieleniem statusu uchod\u017Acy", "cudzoziemiec, kt\363ry przebywa na terytorium RP na podstawie karty czasowego pobytu w zwi\271zku z udzieleniem statusu uchod\237cy");
-static const KChar s161[] = KOD_T(u"osoba obj\u0119ta dobrowolnym ubezpieczeniem zdrowotnym", "osoba obj\352ta dobrowolnym ubezpieczeniem zdrowotnym");
-static const KChar s162[] = KOD_T(u"osoby obj\u0119te dobrowolnym ubezpieczeniem zdrowotnym", "osoby obj\352te dobrowolnym ubezpieczeniem zdrowotnym");
-static const KChar s163[] = KOD_T(u"emeryt lub rencista, kt\u00F3rego sk\u0142adka na ubezpieczenie zdrowotne finansowana jest przez \u015Bwiadczeniobiorc\u0119", "emeryt lub rencista, kt\363rego sk\263adka na ubezpieczenie zdrowotne finansowana jest przez \234wiadczeniobiorc\352");
-static const KChar s164[] = KOD_T(u"emeryt lub rencista nie podlegaj\u0105cy ubezpieczeniu spo\u0142ecznemu", "emeryt lub rencista nie podlegaj\271cy ubezpieczeniu spo\263ecznemu");
-static const KChar s165[] = KOD_T(u"emeryt lub rencista zamieszka\u0142y w innym ni\u017C Polska pa\u0144stwie cz\u0142onkowskim Unii Europejskiej lub Europejskiego Obszaru Gospodarczego, kt\u00F3rego sk\u0142adka na ubezpieczenie zdrowotne finansowana jest przez \u015Bwiadczeniobiorc\u0119", "emeryt lub rencista zamieszka\263y w innym ni\277 Polska pa\361stwie cz\263onkowskim Unii Europejskiej lub Europejskiego Obszaru Gospodarczego, kt\363rego sk\263adka na ubezpieczenie zdrowotne finansowana jest przez \234wiadczeniobiorc\352");
-static const KChar s166[] = KOD_T(u"emeryt lub rencista, kt\u00F3rego sk\u0142adka na ubezpieczenie zdrowotne jest finansowana z bud\u017Cetu pa\u0144stwa", "emeryt lub rencista, kt\363rego sk\263adka na ubezpieczenie zdrowotne jest finansowana z bud\277etu pa\361stwa");
-static const KChar s167[] = KOD_T(u"emeryt lub rencista zamieszka\u0142y w innym ni\u017C Polska pa\u0144stwie cz\u0142onkowskim Unii Europejskiej lub Europejskiego Obszaru Gospodarczego, kt\u00F3rego sk\u0142adka na ubezpieczenie zdrowotne finansowana jest z bud\u017Cetu pa\u0144stwa", "emeryt lub rencista zamieszka\263y w innym ni\277 Polska pa\361stwie cz\263onkowskim Unii Europejskiej lub Europejskiego Obszaru Gospodarczego, kt\363rego sk\263adka na ubezpieczenie zdrowotne finansowana jest z bud\277etu pa\361stwa");
-static const KChar s168[] = KOD_T(u"osoba, za kt\u00F3r\u0105 nale\u017Cy rozliczy\u0107 i op\u0142aci\u0107 sk\u0142adki lub nale\u017Cne \u015Bwiadczenia w dokumentach rozliczeniowych sk\u0142adanych nie wcze\u015Bniej ni\u017C za nast\u0119pny miesi\u0105c, po ustaniu tytu\u0142u do ubezpiecze\u0144", "osoba, za kt\363r\271 nale\277y rozliczy\346 i op\263aci\346 sk\263adki lub nale\277ne \234wiadczenia w dokumentach rozliczeniowych sk\263adanych nie wcze\234niej ni\277 za nast\352pny miesi\271c, po ustaniu tytu\263u do ubezpiecze\361");
-static const KChar s169[] = KOD_T(u"inny tytu\u0142 do ubezpiecze\u0144", "inny tytu\263 do ubezpiecze\361");
-static const KChar s170[] = KOD_T(u"osoba obj\u0119ta innym tytu\u0142em ubezpiecze\u0144", "osoba obj\352ta innym tytu\263em ubezpiecze\361");
+static const KChar s46[] = KOD_T(u"osoba sprawuj\u0105ca opiek\u0119 nad dzie\u0107mi na podstawie umowy uaktywniaj\u0105cej w rozumieniu ustawy z dnia 4 lutego 2011 r. o opiece nad dzie\u0107mi w wieku do lat 3 (Dz. U. Nr 45, poz. 235), dla kt\u00F3rej podstaw\u0119 wymiaru sk\u0142adek na ubezpieczenia stanowi kwota nie wy\u017Csza ni\u017C wysoko\u015B\u0107 minimalnego wynagrodzenia za prac\u0119", "osoba sprawuj\271ca opiek\352 nad dzie\346mi na podstawie umowy uaktywniaj\271cej w rozumieniu ustawy z dnia 4 lutego 2011 r. o opiece nad dzie\346mi w wieku do lat 3 (Dz. U. Nr 45, poz. 235), dla kt\363rej podstaw\352 wymiaru sk\263adek na ubezpieczenia stanowi kwota nie wy\277sza ni\277 wysoko\234\346 minimalnego wynagrodzenia za prac\352");
+static const KChar s47[] = KOD_T(u"osoba prowadz\u0105ca pozarolnicz\u0105 dzia\u0142alno\u015B\u0107 albo osoba z ni\u0105 wsp\u00F3\u0142pracuj\u0105ca", "osoba prowadz\271ca pozarolnicz\271 dzia\263alno\234\346 albo osoba z ni\271 wsp\363\263pracuj\271ca");
+static const KChar s48[] = KOD_T(u"osoba prowadz\u0105ca pozarolnicz\u0105 dzia\u0142alno\u015B\u0107 gospodarcz\u0105", "osoba prowadz\271ca pozarolnicz\271 dzia\263alno\234\346 gospodarcz\271");
+static const KChar s49[] = KOD_T(u"osoba wsp\u00F3\u0142pracuj\u0105ca z osob\u0105 prowadz\u0105c\u0105 pozarolnicz\u0105 dzia\u0142alno\u015B\u0107", "osoba wsp\363\263pracuj\271ca z osob\271 prowadz\271c\271 pozarolnicz\271 dzia\263alno\234\346");
+static const KChar s50[] = KOD_T(u"osoba wsp\u00F3\u0142pracuj\u0105ca z osob\u0105 prowadz\u0105c\u0105 pozarolnicz\u0105 dzia\u0142alno\u015B\u0107 gospodarcz\u0105", "osoba wsp\363\263pracuj\271ca z osob\271 prowadz\271c\271 pozarolnicz\271 dzia\263alno\234\346 gospodarcz\271");
+static const KChar s51[] = KOD_T(u"osoba prowadz\u0105ca pozarolnicz\u0105 dzia\u0142alno\u015B\u0107 gospodarcz\u0105 maj\u0105ca ustalone prawo do renty z tytu\u0142u niezdolno\u015Bci do pracy, dla kt\u00F3rej podstaw\u0119 wymiaru sk\u0142adek na ubezpieczenia spo\u0142eczne stanowi zadeklarowana kwota nie ni\u017Csza ni\u017C 60 % kwoty przeci\u0119tnego miesi\u0119cznego wynagrodzenia", "osoba prowadz\271ca pozarolnicz\271 dzia\263alno\234\346 gospodarcz\271 maj\271ca ustalone prawo do renty z tytu\263u niezdolno\234ci do pracy, dla kt\363rej podstaw\352 wymiaru sk\263adek na ubezpieczenia spo\263eczne stanowi zadeklarowana kwota nie ni\277sza ni\277 60 % kwoty przeci\352tnego miesi\352cznego wynagrodzenia");
+static const KChar s52[] = KOD_T(u"osoba niepe\u0142nosprawna, kt\u00F3ra po raz pierwszy podj\u0119\u0142a prowadzenie pozarolniczej dzia\u0142alno\u015Bci gospodarczej i skorzysta\u0142a z dofinansowania sk\u0142adek na ubezpieczenia spo\u0142eczne ze \u015Brodk\u00F3w Pa\u0144stwowego Funduszu Rehabilitacji Os\u00F3b Niepe\u0142nosprawnych na podstawie art. 25 ust. 3b ustawy z dnia 27 sierpnia 1997 r. o rehabilitacji zawodowej i spo\u0142ecznej oraz zatrudnianiu os\u00F3b niepe\u0142nosprawnych, w brzmieniu obowi\u0105zuj\u0105cym do 01.01.2008 r., a obecnie ma obowi\u0105zek dop\u0142aty sk\u0142adek i przekazuje po 30.06.2008 r. dokumenty rozliczeniowe koryguj\u0105ce za okres do grudnia 2007 r.", "osoba niepe\263nosprawna, kt\363ra po raz pierwszy podj\352\263a prowadzenie pozarolniczej dzia\263alno\234ci gospodarczej i skorzysta\263a z dofinansowania sk\263adek na ubezpieczenia spo\263eczne ze \234rodk\363w Pa\361stwowego Funduszu Rehabilitacji Os\363b Niepe\263nosprawnych na podstawie art. 25 ust. 3b ustawy z dnia 27 sierpnia 1997 r. o rehabilitacji zawodowej i spo\263ecznej oraz zatrudnianiu os\363b niepe\263nosprawnych, w brzmieniu obowi\271zuj\271cym do 01.01.2008 r., a obecnie ma obowi\271zek dop\263aty sk\263adek i przekazuje po 30.06.2008 r. dokumenty rozliczeniowe koryguj\271ce za okres do grudnia 2007 r.");
+static const KChar s53[] = KOD_T(u"tw\u00F3rca", "tw\363rca");
+static const KChar s54[] = KOD_T(u"osoba wsp\u00F3\u0142pracuj\u0105ca z tw\u00F3rc\u0105", "osoba wsp\363\263pracuj\271ca z tw\363rc\271");
+static const KChar s55[] = KOD_T(u"artysta", "artysta");
+static const KChar s56[] = KOD_T(u"osoba wsp\u00F3\u0142pracuj\u0105ca z artyst\u0105", "osoba wsp\363\263pracuj\271ca z artyst\271");
+static const KChar s57[] = KOD_T(u"osoba prowadz\u0105ca dzia\u0142alno\u015B\u0107 w zakresie wolnego zawodu", "osoba prowadz\271ca dzia\263alno\234\346 w zakresie wolnego zawodu");
+static const KChar s58[] = KOD_T(u"adwokat", "adwokat");
+static const KChar s59[] = KOD_T(u"osoba wykonuj\u0105ca inny wolny zaw\u00F3d ni\u017C adwokat", "osoba wykonuj\271ca inny wolny zaw\363d ni\277 adwokat");
+static const KChar s60[] = KOD_T(u"osoba wsp\u00F3\u0142pracuj\u0105ca z osob\u0105 wykonuj\u0105c\u0105 wolny zaw\u00F3d", "osoba wsp\363\263pracuj\271ca z osob\271 wykonuj\271c\271 wolny zaw\363d");
+static const KChar s61[] = KOD_T(u"wsp\u00F3lnik jednoosobowej sp\u00F3\u0142ki z ograniczon\u0105 odpowiedzialno\u015Bci\u0105 oraz wsp\u00F3lnicy sp\u00F3\u0142ki jawnej, komandytowej lub partnerskiej", "wsp\363lnik jednoosobowej sp\363\263ki z ograniczon\271 odpowiedzialno\234ci\271 oraz wsp\363lnicy sp\363\263ki jawnej, komandytowej lub partnerskiej");
+static const KChar s62[] = KOD_T(u"osoba prowadz\u0105ca pozarolnicz\u0105 dzia\u0142alno\u015B\u0107, z mocy przepis\u00F3w szczeg\u00F3lnych niepodlegaj\u0105ca ubezpieczeniu zdrowotnemu", "osoba prowadz\271ca pozarolnicz\271 dzia\263alno\234\346, z mocy przepis\363w szczeg\363lnych niepodlegaj\271ca ubezpieczeniu zdrowotnemu");
+static const KChar s63[] = KOD_T(u"osoba wsp\u00F3\u0142pracuj\u0105ca z osob\u0105 prowadz\u0105c\u0105 pozarolnicz\u0105 dzia\u0142alno\u015B\u0107, z mocy przepis\u00F3w szczeg\u00F3lnych niepodlegaj\u0105ca ubezpieczeniu zdrowotnemu", "osoba wsp\363\263pracuj\271ca z osob\271 prowadz\271c\271 pozarolnicz\271 dzia\263alno\234\346, z mocy przepis\363w szczeg\363lnych niepodlegaj\271ca ubezpieczeniu zdrowotnemu");
+static const KChar s64[] = KOD_T(u"absolwent prowadz\u0105cy pozarolnicz\u0105 dzia\u0142alno\u015B\u0107 zwolniony z obowi\u0105zku op\u0142acania sk\u0142adek na ubezpieczenie emerytalne", "absolwent prowadz\271cy pozarolnicz\271 dzia\263alno\234\346 zwolniony z obowi\271zku op\263acania sk\263adek na ubezpieczenie emerytalne");
+static const KChar s65[] = KOD_T(u"absolwent prowadz\u0105cy pozarolnicz\u0105 dzia\u0142alno\u015B\u0107 gospodarcz\u0105, zwolniony z obowi\u0105zku op\u0142acania sk\u0142adek na ubezpieczenie emerytalne", "absolwent prowadz\271cy pozarolnicz\271 dzia\263alno\234\346 gospodarcz\271, zwolniony z obowi\271zku op\263acania sk\263adek na ubezpieczenie emerytalne");
+static const KChar s66[] = KOD_T(u"osoba niepe\u0142nosprawna podejmuj\u0105ca po raz pierwszy prowadzenie pozarolniczej dzia\u0142alno\u015Bci gospodarczej, wnioskuj\u0105ca o dofinansowanie sk\u0142adek na ubezpieczenia spo\u0142eczne ze \u015Brodk\u00F3w Pa\u0144stwowego Funduszu Rehabilitacji Os\u00F3b Niepe\u0142nosprawnych na podstawie art. 25 ust. 3b ustawy z dnia 27 sierpnia 1997 r. o rehabilitacji zawodowej i spo\u0142ecznej oraz zatrudnianiu os\u00F3b niepe\u0142nosprawnych (Dz. U. Nr 123, poz. 776, z p\u00F3\u017An. zm.)", "osoba niepe\263nosprawna podejmuj\271ca po raz pierwszy prowadzenie pozarolniczej dzia\263alno\234ci gospodarczej, wnioskuj\271ca o dofinansowanie sk\263adek na ubezpieczenia spo\263eczne ze \234rodk\363w Pa\361stwowego Funduszu Rehabilitacji Os\363b Niepe\263nosprawnych na podstawie art. 25 ust. 3b ustawy z dnia 27 sierpnia 1997 r. o rehabilitacji zawodowej i spo\263ecznej oraz zatrudnianiu os\363b niepe\263nosprawnych (Dz. U. Nr 123, poz. 776, z p\363\237n. zm.)");
+static const KChar s67[] = KOD_T(u"osoba niepe\u0142nosprawna podejmuj\u0105ca po raz pierwszy prowadzenie pozarolniczej dzia\u0142alno\u015Bci gospodarczej, wnioskuj\u0105ca o dofinansowanie sk\u0142adek na ubezpieczenia spo\u0142eczne ze \u015Brodk\u00F3w Pa\u0144stwowego Funduszu Rehabilitacji Os\u00F3b Niepe\u0142nosprawnych na podstawie art. 25 ust. 3b ustawy z dnia 27 sierpnia 1997 r. o rehabilitacji zawodowej i spo\u0142ecznej oraz zatrudnianiu os\u00F3b niepe\u0142nosprawnych, dla kt\u00F3rej podstaw\u0119 wymiaru sk\u0142adek na ubezpieczenia spo\u0142eczne stanowi zadeklarowana kwota nie ni\u017Csza ni\u017C 30 % kwoty minimalnego wynagrodzenia", "osoba niepe\263nosprawna podejmuj\271ca po raz pierwszy prowadzenie pozarolniczej dzia\263alno\234ci gospodarczej, wnioskuj\271ca o dofinansowanie sk\263adek na ubezpieczenia spo\263eczne ze \234rodk\363w Pa\361stwowego Funduszu Rehabilitacji Os\363b Niepe\263nosprawnych na podstawie art. 25 ust. 3b ustawy z dnia 27 sierpnia 1997 r. o rehabilitacji zawodowej i spo\263ecznej oraz zatrudnianiu os\363b niepe\263nosprawnych, dla kt\363rej podstaw\352 wymiaru sk\263adek na ubezpieczenia spo\263eczne stanowi zadeklarowana kwota nie ni\277sza ni\277 30 % kwoty minimalnego wynagrodzenia");
+static const KChar s68[] = KOD_T(u"osoba prowadz\u0105ca pozarolnicz\u0105 dzia\u0142alno\u015B\u0107 gospodarcz\u0105, dla kt\u00F3rej podstaw\u0119 wymiaru sk\u0142adek na ubezpieczenia spo\u0142eczne stanowi zadeklarowana kwota nie ni\u017Csza ni\u017C 30 % kwoty minimalnego wynagrodzenia", "osoba prowadz\271ca pozarolnicz\271 dzia\263alno\234\346 gospodarcz\271, dla kt\363rej podstaw\352 wymiaru sk\263adek na ubezpieczenia spo\263eczne stanowi zadeklarowana kwota nie ni\277sza ni\277 30 % kwoty minimalnego wynagrodzenia");
+static const KChar s69[] = KOD_T(u"osoba prowadz\u0105ca pozarolnicz\u0105 dzia\u0142alno\u015B\u0107 gospodarcz\u0105 maj\u0105ca ustalone prawo do renty z tytu\u0142u niezdolno\u015Bci do pracy, dla kt\u00F3rej podstaw\u0119 wymiaru sk\u0142adek na ubezpieczenia spo\u0142eczne stanowi zadeklarowana kwota nie ni\u017Csza ni\u017C 30 % kwoty minimalnego wynagrodzenia", "osoba prowadz\271ca pozarolnicz\271 dzia\263alno\234\346 gospodarcz\271 maj\271ca ustalone prawo do renty z tytu\263u niezdolno\234ci do pracy, dla kt\363rej podstaw\352 wymiaru sk\263adek na ubezpieczenia spo\263eczne stanowi zadeklarowana kwota nie ni\277sza ni\277 30 % kwoty minimalnego wynagrodzenia");
+static const KChar s70[] = KOD_T(u"pose\u0142 lub senator", "pose\263 lub senator");
+static const KChar s71[] = KOD_T(u"pose\u0142 lub senator pobieraj\u0105cy uposa\u017Cenie", "pose\263 lub senator pobieraj\271cy uposa\277enie");
+static const KChar s72[] = KOD_T(u"pose\u0142 lub senator nie pobieraj\u0105cy uposa\u017Cenia", "pose\263 lub senator nie pobieraj\271cy uposa\277enia");
+static const KChar s73[] = KOD_T(u"stypendysta sportowy pobieraj\u0105cy stypendium podlegaj\u0105cy z tego tytu\u0142u ubezpieczeniom emerytalnemu i rentowym oraz ubezpieczeniu zdrowotnemu", "stypendysta sportowy pobieraj\271cy stypendium podlegaj\271cy z tego tytu\263u ubezpieczeniom emerytalnemu i rentowym oraz ubezpieczeniu zdrowotnemu");
+static const KChar s74[] = KOD_T(u"stypendysta sportowy pobieraj\u0105cy stypendium (z wyj\u0105tkiem os\u00F3b ucz\u0105cych si\u0119 lub studiuj\u0105cych), je\u015Bli nie podlega ubezpieczeniom emerytalnemu i rentowym oraz ubezpieczeniu zdrowotnemu z innego tytu\u0142u", "stypendysta sportowy pobieraj\271cy stypendium (z wyj\271tkiem os\363b ucz\271cych si\352 lub studiuj\271cych), je\234li nie podlega ubezpieczeniom emerytalnemu i rentowym oraz ubezpieczeniu zdrowotnemu z innego tytu\263u");
+static const KChar s75[] = KOD_T(u"stypendysta sportowy pobieraj\u0105cy stypendium podlegaj\u0105cy z tego tytu\u0142u wy\u0142\u0105cznie ubezpieczeniom emerytalnemu i rentowym", "stypendysta sportowy pobieraj\271cy stypendium podlegaj\271cy z tego tytu\263u wy\263\271cznie ubezpieczeniom emerytalnemu i rentowym");
+static const KChar s76[] = KOD_T(u"stypendysta sportowy pobieraj\u0105cy stypendium (z wyj\u0105tkiem os\u00F3b ucz\u0105cych si\u0119 lub studiuj\u0105cych), je\u015Bli podlega ubezpieczeniu zdrowotnemu z innego tytu\u0142u, a nie podlega z innego tytu\u0142u ubezpieczeniom emerytalnemu i rentowym", "stypendysta sportowy pobieraj\271cy stypendium (z wyj\271tkiem os\363b ucz\271cych si\352 lub studiuj\271cych), je\234li podlega ubezpieczeniu zdrowotnemu z innego tytu\263u, a nie podlega z innego tytu\263u ubezpieczeniom emerytalnemu i rentowym");
+static const KChar s77[] = KOD_T(u"osoba wykonuj\u0105ca odp\u0142atnie prac\u0119 na podstawie skierowania do pracy, w czasie odbywania kary pozbawienia wolno\u015Bci lub tymczasowego aresztowania, je\u015Bli nie podlega ubezpieczeniom z innego tytu\u0142u", "osoba wykonuj\271ca odp\263atnie prac\352 na podstawie skierowania do pracy, w czasie odbywania kary pozbawienia wolno\234ci lub tymczasowego aresztowania, je\234li nie podlega ubezpieczeniom z innego tytu\263u");
+static const KChar s78[] = KOD_T(u"osoba wykonuj\u0105ca odp\u0142atnie prac\u0119 na podstawie skierowania do pracy, w czasie odbywania kary pozbawienia wolno\u015Bci lub tymczasowego aresztowania", "osoba wykonuj\271ca odp\263atnie prac\352 na podstawie skierowania do pracy, w czasie odbywania kary pozbawienia wolno\234ci lub tymczasowego aresztowania");
+static const KChar s79[] = KOD_T(u"osoba bezrobotna pobieraj\u0105ca zasi\u0142ek dla bezrobotnych", "osoba bezrobotna pobieraj\271ca zasi\263ek dla bezrobotnych");
+static const KChar s80[] = KOD_T(u"osoba bezrobotna niepobieraj\u0105ca zasi\u0142ku dla bezrobotnych", "osoba bezrobotna niepobieraj\271ca zasi\263ku dla bezrobotnych");
+static const KChar s81[] = KOD_T(u"osoba bezrobotna nie pobieraj\u0105ca zasi\u0142ku dla bezrobotnych", "osoba bezrobotna nie pobieraj\271ca zasi\263ku dla bezrobotnych");
+static const KChar s82[] = KOD_T(u"absolwent pobieraj\u0105cy stypendium w okresie skierowania przez powiatowy urz\u0105d pracy na szkolenie lub odbycie sta\u017Cu", "absolwent pobieraj\271cy stypendium w okresie skierowania przez powiatowy urz\271d pracy na szkolenie lub odbycie sta\277u");
+static const KChar s83[] = KOD_T(u"osoba pobieraj\u0105ca zasi\u0142ek przedemerytalny lub \u015Bwiadczenie przedemerytalne albo osoby niepobieraj\u0105ce tych \u015Bwiadcze\u0144 z przyczyn okre\u015Blonych w odr\u0119bnych przepisach", "osoba pobieraj\271ca zasi\263ek przedemerytalny lub \234wiadczenie przedemerytalne albo osoby niepobieraj\271ce tych \234wiadcze\361 z przyczyn okre\234lonych w odr\352bnych przepisach");
+static const KChar s84[] = KOD_T(u"osoba bezrobotna pobieraj\u0105ca zasi\u0142ek przedemerytalny lub \u015Bwiadczenie przedemerytalne z powiatowego urz\u0119du pracy", "osoba bezrobotna pobieraj\271ca zasi\263ek przedemerytalny lub \234wiadczenie przedemerytalne z powiatowego urz\352du pracy");
+static const KChar s85[] = KOD_T(u"osoba pobieraj\u0105ca zasi\u0142ek przedemerytalny lub \u015Bwiadczenie przedemerytalne, zamieszka\u0142a w innym ni\u017C Polska pa\u0144stwie cz\u0142onkowskim Unii Europejskiej lub Europejskiego Obszaru Gospodarczego", "osoba pobieraj\271ca zasi\263ek przedemerytalny lub \234wiadczenie przedemerytalne, zamieszka\263a w innym ni\277 Polska pa\361stwie cz\263onkowskim Unii Europejskiej lub Europejskiego Obszaru Gospodarczego");
+static const KChar s86[] = KOD_T(u"duchowny", "duchowny");
+static const KChar s87[] = KOD_T(u"duchowny, nieprowadz\u0105cy dzia\u0142alno\u015Bci gospodarczej, op\u0142acaj\u0105cy sk\u0142adk\u0119 od minimalnej podstawy wymiaru", "duchowny, nieprowadz\271cy dzia\263alno\234ci gospodarczej, op\263acaj\271cy sk\263adk\352 od minimalnej podstawy wymiaru");
+static const KChar s88[] = KOD_T(u"duchowny nie prowadz\u0105cy dzia\u0142alno\u015Bci gospodarczej, op\u0142acaj\u0105cy sk\u0142adk\u0119 od minimalnej podstawy wymiaru", "duchowny nie prowadz\271cy dzia\263alno\234ci gospodarczej, op\263acaj\271cy sk\263adk\352 od minimalnej podstawy wymiaru");
+static const KChar s89[] = KOD_T(u"duchowny, nieprowadz\u0105cy dzia\u0142alno\u015Bci gospodarczej, op\u0142acaj\u0105cy sk\u0142adk\u0119 od minimalnej podstawy oraz od zadeklarowanej nadwy\u017Cki ponad minimaln\u0105 podstaw\u0119 wymiaru", "duchowny, nieprowadz\271cy dzia\263alno\234ci gospodarczej, op\263acaj\271cy sk\263adk\352 od minimalnej podstawy oraz od zadeklarowanej nadwy\277ki ponad minimaln\271 podstaw\352 wymiaru");
+static const KChar s90[] = KOD_T(u"duchowny nie prowadz\u0105cy dzia\u0142alno\u015Bci gospodarczej, op\u0142acaj\u0105cy sk\u0142adk\u0119 od nadwy\u017Cki ponad minimaln\u0105 podstaw\u0119 wymiaru", "duchowny nie prowadz\271cy dzia\263alno\234ci gospodarczej, op\263acaj\271cy sk\263adk\352 od nadwy\277ki ponad minimaln\271 podstaw\352 wymiaru");
+static const KChar s91[] = KOD_T(u"duchowny, nieprowadz\u0105cy dzia\u0142alno\u015Bci gospodarczej, op\u0142acaj\u0105cy sk\u0142adk\u0119 od zadeklarowanej nadwy\u017Cki ponad minimaln\u0105 podstaw\u0119 wymiaru", "duchowny, nieprowadz\271cy dzia\263alno\234ci gospodarczej, op\263acaj\271cy sk\263adk\352 od zadeklarowanej nadwy\277ki ponad minimaln\271 podstaw\352 wymiaru");
+static const KChar s92[] = KOD_T(u"duchowny, nieprowadz\u0105cy dzia\u0142alno\u015Bci gospodarczej, b\u0119d\u0105cy cz\u0142onkiem zakonu kontemplacyjno-klauzurowego lub misjonarzem", "duchowny, nieprowadz\271cy dzia\263alno\234ci gospodarczej, b\352d\271cy cz\263onkiem zakonu kontemplacyjno-klauzurowego lub misjonarzem");
+static const KChar s93[] = KOD_T(u"duchowny nie prowadz\u0105cy dzia\u0142alno\u015Bci gospodarczej, b\u0119d\u0105cy cz\u0142onkiem zakonu kontemplacyjno-klauzurowego lub misjonarzem", "duchowny nie prowadz\271cy dzia\263alno\234ci gospodarczej, b\352d\271cy cz\263onkiem zakonu kontemplacyjno-klauzurowego lub misjonarzem");
+static const KChar s94[] = KOD_T(u"duchowny prowadz\u0105cy pozarolnicz\u0105 dzia\u0142alno\u015B\u0107 gospodarcz\u0105", "duchowny prowadz\271cy pozarolnicz\271 dzia\263alno\234\346 gospodarcz\271");
+static const KChar s95[] = KOD_T(u"alumn seminarium duchownego, nowicjusz, postulant, juniorysta przed uko\u0144czeniem 25. roku \u017Cycia obj\u0119ty dobrowolnie ubezpieczeniami emerytalnym i rentowymi", "alumn seminarium duchownego, nowicjusz, postulant, juniorysta przed uko\361czeniem 25. roku \277ycia obj\352ty dobrowolnie ubezpieczeniami emerytalnym i rentowymi");
+static const KChar s96[] = KOD_T(u"alumn seminarium duchownego, nowicjusz, postulant, juniorysta przed uko\u0144czeniem 25 roku \u017Cycia", "alumn seminarium duchownego, nowicjusz, postulant, juniorysta przed uko\361czeniem 25 roku \277ycia");
+static const KChar s97[] = KOD_T(u"alumn seminarium duchownego, nowicjusz, postulant i juniorysta, podlegaj\u0105cy ubezpieczeniu zdrowotnemu", "alumn seminarium duchownego, nowicjusz, postulant i juniorysta, podlegaj\271cy ubezpieczeniu zdrowotnemu");
+static const KChar s98[] = KOD_T(u"\u017Co\u0142nierz niezawodowy w s\u0142u\u017Cbie czynnej", "\277o\263nierz niezawodowy w s\263u\277bie czynnej");
+static const KChar s99[] = KOD_T(u"osoba odbywaj\u0105ca formy zast\u0119pcze s\u0142u\u017Cby wojskowej", "osoba odbywaj\271ca formy zast\352pcze s\263u\277by wojskowej");
+static const KChar s100[] = KOD_T(u"osoba odbywaj\u0105ca nadterminow\u0105 zasadnicz\u0105 s\u0142u\u017Cb\u0119 wojskow\u0105", "osoba odbywaj\271ca nadterminow\271 zasadnicz\271 s\263u\277b\352 wojskow\271");
+static const KChar s101[] = KOD_T(u"osoba odbywaj\u0105ca okresow\u0105 s\u0142u\u017Cb\u0119 wojskow\u0105", "osoba odbywaj\271ca okresow\271 s\263u\277b\352 wojskow\271");
+static const KChar s102[] = KOD_T(u"funkcjonariusz w s\u0142u\u017Cbie kandydackiej", "funkcjonariusz w s\263u\277bie kandydackiej");
+static const KChar s103[] = KOD_T(u"\u017Co\u0142nierz zawodowy", "\277o\263nierz zawodowy");
+static const KChar s104[] = KOD_T(u"funkcjonariusz Policji", "funkcjonariusz Policji");
+static const KChar s105[] = KOD_T(u"funkcjonariusz UOP", "funkcjonariusz UOP");
+static const KChar s106[] = KOD_T(u"funkcjonariusz Stra\u017Cy Granicznej", "funkcjonariusz Stra\277y Granicznej");
+static const KChar s107[] = KOD_T(u"funkcjonariusz Pa\u0144stwowej Stra\u017Cy Po\u017Carnej", "funkcjonariusz Pa\361stwowej Stra\277y Po\277arnej");
+static const KChar s108[] = KOD_T(u"funkcjonariusz S\u0142u\u017Cby Celnej", "funkcjonariusz S\263u\277by Celnej");
+static const KChar s109[] = KOD_T(u"funkcjonariusz Centralnego Biura Antykorupcyjnego, S\u0142u\u017Cby Kontrwywiadu Wojskowego, S\u0142u\u017Cby Wywiadu Wojskowego albo Biura Ochrony Rz\u0105du", "funkcjonariusz Centralnego Biura Antykorupcyjnego, S\263u\277by Kontrwywiadu Wojskowego, S\263u\277by Wywiadu Wojskowego albo Biura Ochrony Rz\271du");
+static const KChar s110[] = KOD_T(u"funkcjonariusz S\u0142u\u017Cby Wi\u0119ziennej", "funkcjonariusz S\263u\277by Wi\352ziennej");
+static const KChar s111[] = KOD_T(u"osoba w stanie spoczynku pobieraj\u0105ca uposa\u017Cenie", "osoba w stanie spoczynku pobieraj\271ca uposa\277enie");
+static const KChar s112[] = KOD_T(u"osoba w stanie spoczynku pobieraj\u0105ca uposa\u017Cenie rodzinne", "osoba w stanie spoczynku pobieraj\271ca uposa\277enie rodzinne");
+static const KChar s113[] = KOD_T(u"osoba w stanie spoczynku pobieraj\u0105ca uposa\u017Cenie po zwolnieniu ze s\u0142u\u017Cby", "osoba w stanie spoczynku pobieraj\271ca uposa\277enie po zwolnieniu ze s\263u\277by");
+static const KChar s114[] = KOD_T(u"\u017Co\u0142nierz lub funkcjonariusz, za kt\u00F3rego jest obowi\u0105zek op\u0142acenia sk\u0142adek na ubezpieczenia emerytalne i rentowe w zwi\u0105zku ze zwolnieniem ze s\u0142u\u017Cby", "\277o\263nierz lub funkcjonariusz, za kt\363rego jest obowi\271zek op\263acenia sk\263adek na ubezpieczenia emerytalne i rentowe w zwi\271zku ze zwolnieniem ze s\263u\277by");
+static const KChar s115[] = KOD_T(u"osoba przebywaj\u0105ca na urlopie wychowawczym, pozostaj\u0105ca na wy\u0142\u0105cznym utrzymaniu osoby podlegaj\u0105cej ubezpieczeniu zdrowotnemu, je\u015Bli nie ma ustalonego prawa do emerytury lub renty i nie ma innego tytu\u0142u rodz\u0105cego obowi\u0105zek ubezpiecze\u0144 spo\u0142ecznych", "osoba przebywaj\271ca na urlopie wychowawczym, pozostaj\271ca na wy\263\271cznym utrzymaniu osoby podlegaj\271cej ubezpieczeniu zdrowotnemu, je\234li nie ma ustalonego prawa do emerytury lub renty i nie ma innego tytu\263u rodz\271cego obowi\271zek ubezpiecze\361 spo\263ecznych");
+static const KChar s116[] = KOD_T(u"osoba przebywaj\u0105ca na urlopie wychowawczym", "osoba przebywaj\271ca na urlopie wychowawczym");
+static const KChar s117[] = KOD_T(u"osoba przebywaj\u0105ca na urlopie wychowawczym, nie pozostaj\u0105ca na wy\u0142\u0105cznym utrzymaniu osoby podlegaj\u0105cej ubezpieczeniu zdrowotnemu, je\u015Bli nie ma ustalonego prawa do emerytury lub renty i nie ma innego tytu\u0142u rodz\u0105cego obowi\u0105zek ubezpiecze\u0144 spo\u0142ecznych", "osoba przebywaj\271ca na urlopie wychowawczym, nie pozostaj\271ca na wy\263\271cznym utrzymaniu osoby podlegaj\271cej ubezpieczeniu zdrowotnemu, je\234li nie ma ustalonego prawa do emerytury lub renty i nie ma innego tytu\263u rodz\271cego obowi\271zek ubezpiecze\361 spo\263ecznych");
+static const KChar s118[] = KOD_T(u"osoba przebywaj\u0105ca na urlopie wychowawczym, nie pozostaj\u0105ca na wy\u0142\u0105cznym utrzymaniu osoby podlegaj\u0105cej ubezpieczeniu zdrowotnemu, je\u015Bli ma ustalone prawo do emerytury lub renty", "osoba przebywaj\271ca na urlopie wychowawczym, nie pozostaj\271ca na wy\263\271cznym utrzymaniu osoby podlegaj\271cej ubezpieczeniu zdrowotnemu, je\234li ma ustalone prawo do emerytury lub renty");
+static const KChar s119[] = KOD_T(u"osoba przebywaj\u0105ca na urlopie wychowawczym, nie pozostaj\u0105ca na wy\u0142\u0105cznym utrzymaniu osoby podlegaj\u0105cej ubezpieczeniu zdrowotnemu, je\u015Bli nie ma ustalonego prawa do emerytury lub renty i ma inny tytu\u0142 rodz\u0105cy obowi\u0105zek ubezpiecze\u0144 spo\u0142ecznych", "osoba przebywaj\271ca na urlopie wychowawczym, nie pozostaj\271ca na wy\263\271cznym utrzymaniu osoby podlegaj\271cej ubezpieczeniu zdrowotnemu, je\234li nie ma ustalonego prawa do emerytury lub renty i ma inny tytu\263 rodz\271cy obowi\271zek ubezpiecze\361 spo\263ecznych");
+static const KChar s120[] = KOD_T(u"osoba pobieraj\u0105ca zasi\u0142ek macierzy\u0144ski", "osoba pobieraj\271ca zasi\263ek macierzy\361ski");
+static const KChar s121[] = KOD_T(u"osoba pobieraj\u0105ca zasi\u0142ek macierzy\u0144ski, je\u015Bli nie ma ustalonego prawa do emerytury lub renty i nie ma innego tytu\u0142u rodz\u0105cego obowi\u0105zek ubezpiecze\u0144 spo\u0142ecznych", "osoba pobieraj\271ca zasi\263ek macierzy\361ski, je\234li nie ma ustalonego prawa do emerytury lub renty i nie ma innego tytu\263u rodz\271cego obowi\271zek ubezpiecze\361 spo\263ecznych");
+static const KChar s122[] = KOD_T(u"osoba, kt\u00F3ra na podstawie odr\u0119bnych przepis\u00F3w lub uk\u0142ad\u00F3w zbiorowych pracy pobiera \u015Bwiadczenie socjalne wyp\u0142acane w czasie urlopu innego ni\u017C kolejowy", "osoba, kt\363ra na podstawie odr\352bnych przepis\363w lub uk\263ad\363w zbiorowych pracy pobiera \234wiadczenie socjalne wyp\263acane w czasie urlopu innego ni\277 kolejowy");
+static const KChar s123[] = KOD_T(u"osoba, kt\u00F3ra na podstawie odr\u0119bnych przepis\u00F3w lub uk\u0142ad\u00F3w zbiorowych pracy pobiera \u015Bwiadczenia socjalne wyp\u0142acane w czasie urlopu", "osoba, kt\363ra na podstawie odr\352bnych przepis\363w lub uk\263ad\363w zbiorowych pracy pobiera \234wiadczenia socjalne wyp\263acane w czasie urlopu");
+static const KChar s124[] = KOD_T(u"osoba pobieraj\u0105ca zasi\u0142ek socjalny na czas przekwalifikowania zawodowego i poszukiwania nowego zatrudnienia", "osoba pobieraj\271ca zasi\263ek socjalny na czas przekwalifikowania zawodowego i poszukiwania nowego zatrudnienia");
+static const KChar s125[] = KOD_T(u"osoba, kt\u00F3ra pobiera zasi\u0142ek socjalny na czas przekwalifikowania zawodowego i poszukiwania nowego zatrudnienia", "osoba, kt\363ra pobiera zasi\263ek socjalny na czas przekwalifikowania zawodowego i poszukiwania nowego zatrudnienia");
+static const KChar s126[] = KOD_T(u"osoba, kt\u00F3ra na podstawie odr\u0119bnych przepis\u00F3w lub uk\u0142ad\u00F3w zbiorowych pracy pobiera \u015Bwiadczenie socjalne wyp\u0142acane w czasie urlopu kolejowego", "osoba, kt\363ra na podstawie odr\352bnych przepis\363w lub uk\263ad\363w zbiorowych pracy pobiera \234wiadczenie socjalne wyp\263acane w czasie urlopu kolejowego");
+static const KChar s127[] = KOD_T(u"osoba pobieraj\u0105ca \u015Bwiadczenie socjalne w okresie zwolnienia z obowi\u0105zku \u015Bwiadczenia pracy", "osoba pobieraj\271ca \234wiadczenie socjalne w okresie zwolnienia z obowi\271zku \234wiadczenia pracy");
+static const KChar s128[] = KOD_T(u"osoba, kt\u00F3ra z pomocy spo\u0142ecznej otrzymuje zasi\u0142ek sta\u0142y", "osoba, kt\363ra z pomocy spo\263ecznej otrzymuje zasi\263ek sta\263y");
+static const KChar s129[] = KOD_T(u"osoba, kt\u00F3ra z pomocy spo\u0142ecznej otrzymuje gwarantowany zasi\u0142ek okresowy", "osoba, kt\363ra z pomocy spo\263ecznej otrzymuje gwarantowany zasi\263ek okresowy");
+static const KChar s130[] = KOD_T(u"osoba, kt\u00F3ra z pomocy spo\u0142ecznej otrzymuje rent\u0119 socjaln\u0105", "osoba, kt\363ra z pomocy spo\263ecznej otrzymuje rent\352 socjaln\271");
+static const KChar s131[] = KOD_T(u"osoba, kt\u00F3ra z pomocy spo\u0142ecznej otrzymuje zasi\u0142ek sta\u0142y wyr\u00F3wnawczy", "osoba, kt\363ra z pomocy spo\263ecznej otrzymuje zasi\263ek sta\263y wyr\363wnawczy");
+static const KChar s132[] = KOD_T(u"inny \u015Bwiadczeniobiorca, za kt\u00F3rego o\u015Brodek pomocy spo\u0142ecznej ma obowi\u0105zek op\u0142aca\u0107 sk\u0142adki", "inny \234wiadczeniobiorca, za kt\363rego o\234rodek pomocy spo\263ecznej ma obowi\271zek op\263aca\346 sk\263adki");
+static const KChar s133[] = KOD_T(u"ma\u0142\u017Conek pracownika skierowanego do pracy w przedstawicielstwie dyplomatycznym, urz\u0119dzie konsularnym, sta\u0142ym przedstawicielstwie przy ONZ lub w innej misji specjalnej za granic\u0105, w instytucie, o\u015Brodku informacji kultury za granic\u0105", "ma\263\277onek pracownika skierowanego do pracy w przedstawicielstwie dyplomatycznym, urz\352dzie konsularnym, sta\263ym przedstawicielstwie przy ONZ lub w innej misji specjalnej za granic\271, w instytucie, o\234rodku informacji kultury za granic\271");
+static const KChar s134[] = KOD_T(u"obywatel polski wykonuj\u0105cy prac\u0119 w podmiocie zagranicznym za granic\u0105 lub w podmiocie zagranicznym na terytorium RP, je\u017Celi podmiot nie posiada w Polsce swojej siedziby ani przedstawicielstw", "obywatel polski wykonuj\271cy prac\352 w podmiocie zagranicznym za granic\271 lub w podmiocie zagranicznym na terytorium RP, je\277eli podmiot nie posiada w Polsce swojej siedziby ani przedstawicielstw");
+static const KChar s135[] = KOD_T(u"obywatel polski wykonuj\u0105cy prac\u0119 w podmiocie zagranicznym za granic\u0105", "obywatel polski wykonuj\271cy prac\352 w podmiocie zagranicznym za granic\271");
+static const KChar s136[] = KOD_T(u"obywatel polski wykonuj\u0105cy prac\u0119 w podmiocie zagranicznym na terytorium RP, je\u017Celi podmiot nie posiada w Polsce swojej siedziby ani przedstawicielstw", "obywatel polski wykonuj\271cy prac\352 w podmiocie zagranicznym na terytorium RP, je\277eli podmiot nie posiada w Polsce swojej siedziby ani przedstawicielstw");
+static const KChar s137[] = KOD_T(u"osoba sprawuj\u0105ca opiek\u0119 nad cz\u0142onkiem rodziny spe\u0142niaj\u0105cym warunki do przyznania zasi\u0142ku piel\u0119gnacyjnego, podlegaj\u0105ca dobrowolnym ubezpieczeniom emerytalnemu i rentowym, je\u017Celi nie podlega ubezpieczeniom emerytalnemu i rentowym z innych tytu\u0142\u00F3w", "osoba sprawuj\271ca opiek\352 nad cz\263onkiem rodziny spe\263niaj\271cym warunki do przyznania zasi\263ku piel\352gnacyjnego, podlegaj\271ca dobrowolnym ubezpieczeniom emerytalnemu i rentowym, je\277eli nie podlega ubezpieczeniom emerytalnemu i rentowym z innych tytu\263\363w");
+static const KChar s138[] = KOD_T(u"osoba, kt\u00F3ra z powodu sprawowania opieki nad cz\u0142onkiem rodziny spe\u0142niaj\u0105cym warunki do przyznania zasi\u0142ku piel\u0119gnacyjnego nie podlega ubezpieczeniom emerytalnemu i rentowym z innych tytu\u0142\u00F3w", "osoba, kt\363ra z powodu sprawowania opieki nad cz\263onkiem rodziny spe\263niaj\271cym warunki do przyznania zasi\263ku piel\352gnacyjnego nie podlega ubezpieczeniom emerytalnemu i rentowym z innych tytu\263\363w");
+static const KChar s139[] = KOD_T(u"student lub uczestnik studi\u00F3w doktoranckich podlegaj\u0105cy dobrowolnym ubezpieczeniom emerytalnemu i rentowym, je\u017Celi nie podlega ubezpieczeniom emerytalnemu i rentowym z innych tytu\u0142\u00F3w", "student lub uczestnik studi\363w doktoranckich podlegaj\271cy dobrowolnym ubezpieczeniom emerytalnemu i rentowym, je\277eli nie podlega ubezpieczeniom emerytalnemu i rentowym z innych tytu\263\363w");
+static const KChar s140[] = KOD_T(u"student lub uczestnik dziennych studi\u00F3w doktoranckich, pozostaj\u0105cy na wy\u0142\u0105cznym utrzymaniu ubezpieczonego, je\u015Bli nie podlega ubezpieczeniom emerytalnemu i rentowym z innego tytu\u0142u", "student lub uczestnik dziennych studi\363w doktoranckich, pozostaj\271cy na wy\263\271cznym utrzymaniu ubezpieczonego, je\234li nie podlega ubezpieczeniom emerytalnemu i rentowym z innego tytu\263u");
+static const KChar s141[] = KOD_T(u"student lub uczestnik dziennych studi\u00F3w doktoranckich, nie pozostaj\u0105cy na wy\u0142\u0105cznym utrzymaniu ubezpieczonego, je\u015Bli nie podlega ubezpieczeniom emerytalnemu i rentowym z innego tytu\u0142u", "student lub uczestnik dziennych studi\363w doktoranckich, nie pozostaj\271cy na wy\263\271cznym utrzymaniu ubezpieczonego, je\234li nie podlega ubezpieczeniom emerytalnemu i rentowym z innego tytu\263u");
+static const KChar s142[] = KOD_T(u"uczestnik innych ni\u017C dzienne studi\u00F3w doktoranckich, pozostaj\u0105cy na wy\u0142\u0105cznym utrzymaniu ubezpieczonego", "uczestnik innych ni\277 dzienne studi\363w doktoranckich, pozostaj\271cy na wy\263\271cznym utrzymaniu ubezpieczonego");
+static const KChar s143[] = KOD_T(u"student lub uczestnik dziennych studi\u00F3w doktoranckich, pozostaj\u0105cy na wy\u0142\u0105cznym utrzymaniu ubezpieczonego, je\u015Bli podlega ubezpieczeniom emerytalnemu i rentowym z innego tytu\u0142u", "student lub uczestnik dziennych studi\363w doktoranckich, pozostaj\271cy na wy\263\271cznym utrzymaniu ubezpieczonego, je\234li podlega ubezpieczeniom emerytalnemu i rentowym z innego tytu\263u");
+static const KChar s144[] = KOD_T(u"s\u0142uchacz Krajowej Szko\u0142y Administracji Publicznej", "s\263uchacz Krajowej Szko\263y Administracji Publicznej");
+static const KChar s145[] = KOD_T(u"osoba kontynuuj\u0105ca ubezpieczenia emerytalne i rentowe", "osoba kontynuuj\271ca ubezpieczenia emerytalne i rentowe");
+static const KChar s146[] = KOD_T(u"osoba kontynuuj\u0105ca ubezpieczenie", "osoba kontynuuj\271ca ubezpieczenie");
+static const KChar s147[] = KOD_T(u"s\u0119dzia", "s\352dzia");
+static const KChar s148[] = KOD_T(u"prokurator", "prokurator");
+static const KChar s149[] = KOD_T(u"s\u0119dzia lub prokurator, za kt\u00F3rego jest obowi\u0105zek op\u0142acenia sk\u0142adek na ubezpieczenia spo\u0142eczne, w zwi\u0105zku z rozwi\u0105zaniem lub wyga\u015Bni\u0119ciem stosunku s\u0142u\u017Cbowego", "s\352dzia lub prokurator, za kt\363rego jest obowi\271zek op\263acenia sk\263adek na ubezpieczenia spo\263eczne, w zwi\271zku z rozwi\271zaniem lub wyga\234ni\352ciem stosunku s\263u\277bowego");
+static const KChar s150[] = KOD_T(u"dziecko lub ucze\u0144 niepodlegaj\u0105cy ubezpieczeniu zdrowotnemu z innego tytu\u0142u", "dziecko lub ucze\361 niepodlegaj\271cy ubezpieczeniu zdrowotnemu z innego tytu\263u");
+static const KChar s151[] = KOD_T(u"dziecko lub ucze\u0144 nie pozostaj\u0105cy na wy\u0142\u0105cznym utrzymaniu ubezpieczonego", "dziecko lub ucze\361 nie pozostaj\271cy na wy\263\271cznym utrzymaniu ubezpieczonego");
+static const KChar s152[] = KOD_T(u"s\u0142uchacz zak\u0142adu kszta\u0142cenia nauczycieli niepodlegaj\u0105cy ubezpieczeniu zdrowotnemu z innego tytu\u0142u", "s\263uchacz zak\263adu kszta\263cenia nauczycieli niepodlegaj\271cy ubezpieczeniu zdrowotnemu z innego tytu\263u");
+static const KChar s153[] = KOD_T(u"s\u0142uchacz zak\u0142adu kszta\u0142cenia nauczycieli nie pozostaj\u0105cy na wy\u0142\u0105cznym utrzymaniu ubezpieczonego", "s\263uchacz zak\263adu kszta\263cenia nauczycieli nie pozostaj\271cy na wy\263\271cznym utrzymaniu ubezpieczonego");
+static const KChar s154[] = KOD_T(u"kombatant, za kt\u00F3rego sk\u0142adki na ubezpieczenie zdrowotne ma obowi\u0105zek op\u0142aca\u0107 Urz\u0105d do Spraw Kombatant\u00F3w i Os\u00F3b Represjonowanych", "kombatant, za kt\363rego sk\263adki na ubezpieczenie zdrowotne ma obowi\271zek op\263aca\346 Urz\271d do Spraw Kombatant\363w i Os\363b Represjonowanych");
+static const KChar s155[] = KOD_T(u"kombatant nie podlegaj\u0105cy ubezpieczeniu spo\u0142ecznemu w RP", "kombatant nie podlegaj\271cy ubezpieczeniu spo\263ecznemu w RP");
+static const KChar s156[] = KOD_T(u"kombatant nie pobieraj\u0105cy emerytury lub renty", "kombatant nie pobieraj\271cy emerytury lub renty");
+static const KChar s157[] = KOD_T(u"osoba podlegaj\u0105ca ubezpieczeniu zdrowotnemu z tytu\u0142u uprawnienia do \u015Bwiadcze\u0144 alimentacyjnych na podstawie ugody s\u0105dowej lub prawomocnego orzeczenia s\u0105du", "osoba podlegaj\271ca ubezpieczeniu zdrowotnemu z tytu\263u uprawnienia do \234wiadcze\361 alimentacyjnych na podstawie ugody s\271dowej lub prawomocnego orzeczenia s\271du");
+static const KChar s158[] = KOD_T(u"cz\u0142onek rady nadzorczej, podlegaj\u0105cy z tego tytu\u0142u ubezpieczeniu zdrowotnemu", "cz\263onek rady nadzorczej, podlegaj\271cy z tego tytu\263u ubezpieczeniu zdrowotnemu");
+static const KChar s159[] = KOD_T(u"cudzoziemiec, kt\u00F3ry przebywa na terytorium RP na podstawie karty sta\u0142ego pobytu i nie jest zatrudniony w obcych przedstawicielstwach dyplomatycznych, urz\u0119dach konsularnych, misjach lub mi\u0119dzynarodowych instytucjach", "cudzoziemiec, kt\363ry przebywa na terytorium RP na podstawie karty sta\263ego pobytu i nie jest zatrudniony w obcych przedstawicielstwach dyplomatycznych, urz\352dach konsularnych, misjach lub mi\352dzynarodowych instytucjach");
+static const KChar s160[] = KOD_T(u"cudzoziemiec, kt\u00F3ry przebywa na terytorium RP na podstawie karty sta\u0142ego pobytu i jest zatrudniony w obcych przedstawicielstwach dyplomatycznych, urz\u0119dach konsularnych, misjach lub mi\u0119dzynarodowych instytucjach", "cudzoziemiec, kt\363ry przebywa na terytorium RP na podstawie karty sta\263ego pobytu i jest zatrudniony w obcych przedstawicielstwach dyplomatycznych, urz\352dach konsularnych, misjach lub mi\352dzynarodowych instytucjach");
+static const KChar s161[] = KOD_T(u"cudzoziemiec, kt\u00F3ry przebywa na terytorium RP na podstawie karty czasowego pobytu w zwi\u0105zku z udzieleniem statusu uchod\u017Acy", "cudzoziemiec, kt\363ry przebywa na terytorium RP na podstawie karty czasowego pobytu w zwi\271zku z udzieleniem statusu uchod\237cy");
+static const KChar s162[] = KOD_T(u"osoba obj\u0119ta dobrowolnym ubezpieczeniem zdrowotnym", "osoba obj\352ta dobrowolnym ubezpieczeniem zdrowotnym");
+static const KChar s163[] = KOD_T(u"osoby obj\u0119te dobrowolnym ubezpieczeniem zdrowotnym", "osoby obj\352te dobrowolnym ubezpieczeniem zdrowotnym");
+static const KChar s164[] = KOD_T(u"emeryt lub rencista, kt\u00F3rego sk\u0142adka na ubezpieczenie zdrowotne finansowana jest przez \u015Bwiadczeniobiorc\u0119", "emeryt lub rencista, kt\363rego sk\263adka na ubezpieczenie zdrowotne finansowana jest przez \234wiadczeniobiorc\352");
+static const KChar s165[] = KOD_T(u"emeryt lub rencista nie podlegaj\u0105cy ubezpieczeniu spo\u0142ecznemu", "emeryt lub rencista nie podlegaj\271cy ubezpieczeniu spo\263ecznemu");
+static const KChar s166[] = KOD_T(u"emeryt lub rencista zamieszka\u0142y w innym ni\u017C Polska pa\u0144stwie cz\u0142onkowskim Unii Europejskiej lub Europejskiego Obszaru Gospodarczego, kt\u00F3rego sk\u0142adka na ubezpieczenie zdrowotne finansowana jest przez \u015Bwiadczeniobiorc\u0119", "emeryt lub rencista zamieszka\263y w innym ni\277 Polska pa\361stwie cz\263onkowskim Unii Europejskiej lub Europejskiego Obszaru Gospodarczego, kt\363rego sk\263adka na ubezpieczenie zdrowotne finansowana jest przez \234wiadczeniobiorc\352");
+static const KChar s167[] = KOD_T(u"emeryt lub rencista, kt\u00F3rego sk\u0142adka na ubezpieczenie zdrowotne jest finansowana z bud\u017Cetu pa\u0144stwa", "emeryt lub rencista, kt\363rego sk\263adka na ubezpieczenie zdrowotne jest finansowana z bud\277etu pa\361stwa");
+static const KChar s168[] = KOD_T(u"emeryt lub rencista zamieszka\u0142y w innym ni\u017C Polska pa\u0144stwie cz\u0142onkowskim Unii Europejskiej lub Europejskiego Obszaru Gospodarczego, kt\u00F3rego sk\u0142adka na ubezpieczenie zdrowotne finansowana jest z bud\u017Cetu pa\u0144stwa", "emeryt lub rencista zamieszka\263y w innym ni\277 Polska pa\361stwie cz\263onkowskim Unii Europejskiej lub Europejskiego Obszaru Gospodarczego, kt\363rego sk\263adka na ubezpieczenie zdrowotne finansowana jest z bud\277etu pa\361stwa");
+static const KChar s169[] = KOD_T(u"osoba, za kt\u00F3r\u0105 nale\u017Cy rozliczy\u0107 i op\u0142aci\u0107 sk\u0142adki lub nale\u017Cne \u015Bwiadczenia w dokumentach rozliczeniowych sk\u0142adanych nie wcze\u015Bniej ni\u017C za nast\u0119pny miesi\u0105c, po ustaniu tytu\u0142u do ubezpiecze\u0144", "osoba, za kt\363r\271 nale\277y rozliczy\346 i op\263aci\346 sk\263adki lub nale\277ne \234wiadczenia w dokumentach rozliczeniowych sk\263adanych nie wcze\234niej ni\277 za nast\352pny miesi\271c, po ustaniu tytu\263u do ubezpiecze\361");
+static const KChar s170[] = KOD_T(u"inny tytu\u0142 do ubezpiecze\u0144", "inny tytu\263 do ubezpiecze\361");
+static const KChar s171[] = KOD_T(u"osoba obj\u0119ta innym tytu\u0142em ubezpiecze\u0144", "osoba obj\352ta innym tytu\263em ubezpiecze\361");
 static const _stOpisOkresu kEntries[] = {
     {s0, 19981231, 99991231, 0, nullptr},
     {s1, 20031001, 99991231, 0, nullptr},
@@ -242,73 +243,72 @@ static const _stOpisOkresu kEntries[] = {
     {s43, 20040501, 20091231, 0, nullptr},
     {s44, 20040501, 99991231, 0, nullptr},
     {s45, 20040501, 20091231, 0, nullptr},
-    {nullptr, 20111001, 99991231, 0, nullptr},
+    {s46, 20111001, 99991231, 0, nullptr},
     {nullptr, 20031001, 99991231, 0, nullptr},
     {nullptr, 19981231, 20030930, 0, nullptr},
-    {s46, 19981231, 99991231, 0, nullptr},
-    {s47, 20031001, 99991231, 0, nullptr},
-    {s47, 19981231, 20030930, 0, nullptr},
+    {s47, 19981231, 99991231, 0, nullptr},
     {s48, 20031001, 99991231, 0, nullptr},
-    {s49, 19981231, 20030930, 0, nullptr},
-    {s50, 20080101, 99991231, 0, nullptr},
-    {s51, 20040101, 20071231, 0, nullptr},
-    {s52, 20031001, 99991231, 0, nullptr},
-    {s52, 19981231, 20030930, 0, nullptr},
-    {nullptr, 20031001, 99991231, 0, nullptr},
+    {s48, 19981231, 20030930, 0, nullptr},
+    {s49, 20031001, 99991231, 0, nullptr},
+    {s50, 19981231, 20030930, 0, nullptr},
+    {s51, 20080101, 99991231, 0, nullptr},
+    {s52, 20040101, 20071231, 0, nullptr},
+    {s53, 20031001, 99991231, 0, nullptr},
     {s53, 19981231, 20030930, 0, nullptr},
-    {s54, 20031001, 99991231, 0, nullptr},
+    {nullptr, 20031001, 99991231, 0, nullptr},
     {s54, 19981231, 20030930, 0, nullptr},
-    {nullptr, 20031001, 99991231, 0, nullptr},
+    {s55, 20031001, 99991231, 0, nullptr},
     {s55, 19981231, 20030930, 0, nullptr},
-    {s56, 20031001, 99991231, 0, nullptr},
-    {s57, 19981231, 20030930, 0, nullptr},
-    {s58, 19981231, 20030930, 0, nullptr},
     {nullptr, 20031001, 99991231, 0, nullptr},
+    {s56, 19981231, 20030930, 0, nullptr},
+    {s57, 20031001, 99991231, 0, nullptr},
+    {s58, 19981231, 20030930, 0, nullptr},
     {s59, 19981231, 20030930, 0, nullptr},
-    {s60, 20031001, 99991231, 0, nullptr},
+    {nullptr, 20031001, 99991231, 0, nullptr},
+    {s60, 19981231, 20030930, 0, nullptr},
     {s61, 20031001, 99991231, 0, nullptr},
     {s62, 20031001, 99991231, 0, nullptr},
-    {s63, 20031001, 20050531, 0, nullptr},
-    {s64, 20020801, 20030930, 0, nullptr},
-    {s65, 20040101, 20071231, 0, nullptr},
-    {s66, 20060401, 20071231, 0, nullptr},
-    {s67, 20060401, 99991231, 0, nullptr},
-    {s68, 20080101, 99991231, 0, nullptr},
-    {s69, 19981231, 99991231, 0, nullptr},
-    {s70, 20031001, 99991231, 0, nullptr},
-    {s70, 19981231, 20030930, 0, nullptr},
-    {nullptr, 20031001, 99991231, 0, nullptr},
+    {s63, 20031001, 99991231, 0, nullptr},
+    {s64, 20031001, 20050531, 0, nullptr},
+    {s65, 20020801, 20030930, 0, nullptr},
+    {s66, 20040101, 20071231, 0, nullptr},
+    {s67, 20060401, 20071231, 0, nullptr},
+    {s68, 20060401, 99991231, 0, nullptr},
+    {s69, 20080101, 99991231, 0, nullptr},
+    {s70, 19981231, 99991231, 0, nullptr},
+    {s71, 20031001, 99991231, 0, nullptr},
     {s71, 19981231, 20030930, 0, nullptr},
-    {s72, 20031001, 99991231, 0, nullptr},
-    {s73, 19981231, 20030930, 0, nullptr},
-    {s74, 20031001, 99991231, 0, nullptr},
-    {s75, 19981231, 20030930, 0, nullptr},
-    {s76, 20031001, 99991231, 0, nullptr},
-    {s77, 19981231, 20030930, 0, nullptr},
-    {s78, 20031001, 99991231, 0, nullptr},
+    {nullptr, 20031001, 99991231, 0, nullptr},
+    {s72, 19981231, 20030930, 0, nullptr},
+    {s73, 20031001, 99991231, 0, nullptr},
+    {s74, 19981231, 20030930, 0, nullptr},
+    {s75, 20031001, 99991231, 0, nullptr},
+    {s76, 19981231, 20030930, 0, nullptr},
+    {s77, 20031001, 99991231, 0, nullptr},
     {s78, 19981231, 20030930, 0, nullptr},
     {s79, 20031001, 99991231, 0, nullptr},
-    {s80, 19981231, 20030930, 0, nullptr},
-    {s81, 20031001, 99991231, 0, nullptr},
+    {s79, 19981231, 20030930, 0, nullptr},
+    {s80, 20031001, 99991231, 0, nullptr},
     {s81, 19981231, 20030930, 0, nullptr},
     {s82, 20031001, 99991231, 0, nullptr},
-    {s83, 19981231, 20030930, 0, nullptr},
-    {s84, 20050101, 99991231, 0, nullptr},
-    {s85, 19981231, 99991231, 0, nullptr},
-    {s86, 20031001, 99991231, 0, nullptr},
-    {s87, 19981231, 20030930, 0, nullptr},
-    {s88, 20031001, 20040331, 0, nullptr},
-    {s89, 19981231, 20030930, 0, nullptr},
-    {s90, 20031001, 99991231, 0, nullptr},
+    {s82, 19981231, 20030930, 0, nullptr},
+    {s83, 20031001, 99991231, 0, nullptr},
+    {s84, 19981231, 20030930, 0, nullptr},
+    {s85, 20050101, 99991231, 0, nullptr},
+    {s86, 19981231, 99991231, 0, nullptr},
+    {s87, 20031001, 99991231, 0, nullptr},
+    {s88, 19981231, 20030930, 0, nullptr},
+    {s89, 20031001, 20040331, 0, nullptr},
     {s90, 19981231, 20030930, 0, nullptr},
     {s91, 20031001, 99991231, 0, nullptr},
-    {s92, 19981231, 20030930, 0, nullptr},
+    {s91, 19981231, 20030930, 0, nullptr},
+    {s92, 20031001, 99991231, 0, nullptr},
     {s93, 19981231, 20030930, 0, nullptr},
-    {s94, 20031001, 99991231, 0, nullptr},
-    {s95, 19981231, 20030930, 0, nullptr},
-    {s96, 20031001, 99991231, 0, nullptr},
+    {s94, 19981231, 20030930, 0, nullptr},
+    {s95, 20031001, 99991231, 0, nullptr},
+    {s96, 19981231, 20030930, 0, nullptr},
+    {s97, 20031001, 99991231, 0, nullptr},
     {nullptr, 19981231, 20030930, 0, nullptr},
-    {s97, 19981231, 99991231, 0, nullptr},
     {s98, 19981231, 99991231, 0, nullptr},
     {s99, 19981231, 99991231, 0, nullptr},
     {s100, 19981231, 99991231, 0, nullptr},
@@ -324,28 +324,27 @@ static const _stOpisOkresu kEntries[] = {
     {s110, 19981231, 99991231, 0, nullptr},
     {s111, 19981231, 99991231, 0, nullptr},
     {s112, 19981231, 99991231, 0, nullptr},
-    {s113, 20031001, 99991231, 0, nullptr},
+    {s113, 19981231, 99991231, 0, nullptr},
+    {s114, 20031001, 99991231, 0, nullptr},
     {nullptr, 19981231, 20030930, 0, nullptr},
     {nullptr, 20031001, 99991231, 0, nullptr},
-    {s114, 19981231, 20030930, 0, nullptr},
-    {s115, 20031001, 99991231, 0, nullptr},
-    {s116, 19981231, 20030930, 0, nullptr},
-    {nullptr, 20031001, 99991231, 0, nullptr},
+    {s115, 19981231, 20030930, 0, nullptr},
+    {s116, 20031001, 99991231, 0, nullptr},
     {s117, 19981231, 20030930, 0, nullptr},
     {nullptr, 20031001, 99991231, 0, nullptr},
     {s118, 19981231, 20030930, 0, nullptr},
-    {s119, 20031001, 99991231, 0, nullptr},
-    {s120, 19981231, 20030930, 0, nullptr},
-    {s121, 20031001, 99991231, 0, nullptr},
-    {s122, 19981231, 20030930, 0, nullptr},
-    {s123, 20031001, 99991231, 0, nullptr},
-    {s124, 19981231, 20030930, 0, nullptr},
-    {s125, 20031001, 99991231, 0, nullptr},
+    {nullptr, 20031001, 99991231, 0, nullptr},
+    {s119, 19981231, 20030930, 0, nullptr},
+    {s120, 20031001, 99991231, 0, nullptr},
+    {s121, 19981231, 20030930, 0, nullptr},
+    {s122, 20031001, 99991231, 0, nullptr},
+    {s123, 19981231, 20030930, 0, nullptr},
+    {s124, 20031001, 99991231, 0, nullptr},
     {s125, 19981231, 20030930, 0, nullptr},
     {s126, 20031001, 99991231, 0, nullptr},
-    {nullptr, 19981231, 20030930, 0, nullptr},
+    {s126, 19981231, 20030930, 0, nullptr},
     {s127, 20031001, 99991231, 0, nullptr},
-    {s127, 19981231, 20030930, 0, nullptr},
+    {nullptr, 19981231, 20030930, 0, nullptr},
     {s128, 20031001, 99991231, 0, nullptr},
     {s128, 19981231, 20030930, 0, nullptr},
     {s129, 20031001, 99991231, 0, nullptr},
@@ -353,60 +352,62 @@ static const _stOpisOkresu kEntries[] = {
     {s130, 20031001, 99991231, 0, nullptr},
     {s130, 19981231, 20030930, 0, nullptr},
     {s131, 20031001, 99991231, 0, nullptr},
-    {nullptr, 19981231, 20030930, 0, nullptr},
+    {s131, 19981231, 20030930, 0, nullptr},
     {s132, 20031001, 99991231, 0, nullptr},
-    {s132, 19981231, 20030930, 0, nullptr},
+    {nullptr, 19981231, 20030930, 0, nullptr},
     {s133, 20031001, 99991231, 0, nullptr},
-    {s134, 19981231, 20030930, 0, nullptr},
+    {s133, 19981231, 20030930, 0, nullptr},
+    {s134, 20031001, 99991231, 0, nullptr},
     {s135, 19981231, 20030930, 0, nullptr},
-    {s136, 20031001, 99991231, 0, nullptr},
-    {s137, 19981231, 20030930, 0, nullptr},
-    {s138, 20031001, 99991231, 0, nullptr},
-    {s139, 19981231, 20030930, 0, nullptr},
+    {s136, 19981231, 20030930, 0, nullptr},
+    {s137, 20031001, 99991231, 0, nullptr},
+    {s138, 19981231, 20030930, 0, nullptr},
+    {s139, 20031001, 99991231, 0, nullptr},
     {s140, 19981231, 20030930, 0, nullptr},
-    {nullptr, 20031001, 99991231, 0, nullptr},
     {s141, 19981231, 20030930, 0, nullptr},
     {nullptr, 20031001, 99991231, 0, nullptr},
     {s142, 19981231, 20030930, 0, nullptr},
-    {s143, 20031001, 99991231, 0, nullptr},
+    {nullptr, 20031001, 99991231, 0, nullptr},
     {s143, 19981231, 20030930, 0, nullptr},
     {s144, 20031001, 99991231, 0, nullptr},
-    {s145, 19981231, 20030930, 0, nullptr},
-    {s146, 20031001, 99991231, 0, nullptr},
+    {s144, 19981231, 20030930, 0, nullptr},
+    {s145, 20031001, 99991231, 0, nullptr},
     {s146, 19981231, 20030930, 0, nullptr},
     {s147, 20031001, 99991231, 0, nullptr},
     {s147, 19981231, 20030930, 0, nullptr},
     {s148, 20031001, 99991231, 0, nullptr},
-    {nullptr, 19981231, 20030930, 0, nullptr},
+    {s148, 19981231, 20030930, 0, nullptr},
     {s149, 20031001, 99991231, 0, nullptr},
-    {s150, 19981231, 20030930, 0, nullptr},
-    {s151, 20031001, 99991231, 0, nullptr},
-    {s152, 19981231, 20030930, 0, nullptr},
-    {s153, 20031001, 99991231, 0, nullptr},
-    {s154, 19981231, 20030930, 0, nullptr},
-    {nullptr, 20031001, 99991231, 0, nullptr},
+    {nullptr, 19981231, 20030930, 0, nullptr},
+    {s150, 20031001, 99991231, 0, nullptr},
+    {s151, 19981231, 20030930, 0, nullptr},
+    {s152, 20031001, 99991231, 0, nullptr},
+    {s153, 19981231, 20030930, 0, nullptr},
+    {s154, 20031001, 99991231, 0, nullptr},
     {s155, 19981231, 20030930, 0, nullptr},
-    {s156, 20031001, 99991231, 0, nullptr},
-    {s157, 20031001, 99991231, 0, nullptr},
-    {nullptr, 19981231, 20030930, 0, nullptr},
-    {s158, 19981231, 20030930, 0, nullptr},
     {nullptr, 20031001, 99991231, 0, nullptr},
+    {s156, 19981231, 20030930, 0, nullptr},
+    {s157, 20031001, 99991231, 0, nullptr},
+    {s158, 20031001, 99991231, 0, nullptr},
+    {nullptr, 19981231, 20030930, 0, nullptr},
     {s159, 19981231, 20030930, 0, nullptr},
+    {nullptr, 20031001, 99991231, 0, nullptr},
     {s160, 19981231, 20030930, 0, nullptr},
-    {s161, 20031001, 99991231, 0, nullptr},
-    {s162, 20000901, 20030930, 0, nullptr},
-    {s163, 20031001, 99991231, 0, nullptr},
-    {s164, 19981231, 20030930, 0, nullptr},
-    {s165, 20031001, 99991231, 0, nullptr},
-    {nullptr, 19981231, 20030930, 0, nullptr},
+    {s161, 19981231, 20030930, 0, nullptr},
+    {s162, 20031001, 99991231, 0, nullptr},
+    {s163, 20000901, 20030930, 0, nullptr},
+    {s164, 20031001, 99991231, 0, nullptr},
+    {s165, 19981231, 20030930, 0, nullptr},
     {s166, 20031001, 99991231, 0, nullptr},
-    {s166, 19981231, 20030930, 0, nullptr},
-    {s167, 20031001, 99991231, 0, nullptr},
     {nullptr, 19981231, 20030930, 0, nullptr},
+    {s167, 20031001, 99991231, 0, nullptr},
+    {s167, 19981231, 20030930, 0, nullptr},
     {s168, 20031001, 99991231, 0, nullptr},
-    {s168, 19981231, 20030930, 0, nullptr},
+    {nullptr, 19981231, 20030930, 0, nullptr},
     {s169, 20031001, 99991231, 0, nullptr},
-    {s170, 19981231, 20030930, 0, nullptr},
+    {s169, 19981231, 20030930, 0, nullptr},
+    {s170, 20031001, 99991231, 0, nullptr},
+    {s171, 19981231, 20030930, 0, nullptr},
 };
 static const KodZrodlowy kCodes[] = {
     {"01", 1, 0},

@@ -10,7 +10,7 @@
 #define KOD_T(w, a) a
 #endif
 
-// KOD_R(text): a text whose wording was not checked against an official
+// KOD_R(text): a text whose wording was not checked against a published
 // list. The verified-texts-only build leaves it null.
 #ifdef KODOWNIK_VERIFIED_TEXTS_ONLY
 #define KOD_R(s) nullptr

@@ -75,7 +75,7 @@ class FormTables(unittest.TestCase):
             ("DRA 0110 0 0 199913 999912 given x", "not a real month"),
             ("ZUA 0110 0 0 20030231 99991231 given x", "not a real day"),
             ("DRA 0110 0 0 200001 199901 given x", "ends"),
-            ("DRA 0130 0 0 199901 999912 given x", "official key list"),
+            ("DRA 0130 0 0 199901 999912 given x", "reference key list"),
             ("DRA 011 0 0 199901 999912 given x", "four digits"),
             ("DRA 0110 0 0 199901 999912 public x", "source class"),
             ("XYZ 0110 0 0 199901 999912 given x", "unknown form"),
@@ -107,7 +107,7 @@ class FormTables(unittest.TestCase):
             ("DRA 0110 0 3 199901-999912 given", "missing"),
             ("DRA 0110 0 2 absent given", "must be absent"),
             ("ZUA 0110 * * 20031001-99991230 given", "periods"),
-            ("RZA 0110 * * 199901-999912 given", "official key list"),
+            ("RZA 0110 * * 199901-999912 given", "reference key list"),
         ]
         for line, why in bad:
             with self.subTest(line=line):

@@ -13,6 +13,9 @@ import sys
 
 ROOT = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", ".."))
 OUT = os.path.join(ROOT, "tests", "vectors", "benefits_tables.vec")
+sys.path.insert(0, os.path.join(ROOT, "tools", "gen"))
+
+import common  # noqa: E402
 
 # Month texts of the dependency checks accept the years 1850..2020.
 LAST_MONTH_TEXT = (2020, 12)
@@ -193,14 +196,23 @@ def render():
 
 
 def main(argv):
-    text = render()
+    try:
+        text = render()
+    except OSError as e:
+        print("gen_benefits_tables: error: cannot read %s: %s" % (e.filename, e.strerror), file=sys.stderr)
+        return 2
+    except KeyError as e:
+        print("gen_benefits_tables: error: a table lacks the column %s" % e, file=sys.stderr)
+        return 2
     if "--check" in argv:
-        with open(OUT, encoding="utf-8") as f:
-            if f.read() != text:
-                print("benefits_tables.vec differs from data/; run %s" % argv[0], file=sys.stderr)
-                return 1
+        old = common.read_text(OUT)
+        if old != text:
+            print(common.diff_summary("tests/vectors/benefits_tables.vec", old, text), file=sys.stderr)
+            print("benefits_tables.vec differs from data/; run %s" % argv[0], file=sys.stderr)
+            return 1
+        print("gen_benefits_tables: benefits_tables.vec up to date")
         return 0
-    with open(OUT, "w", encoding="utf-8") as f:
+    with open(OUT, "w", encoding="utf-8", newline="") as f:
         f.write(text)
     return 0
 

@@ -1,6 +1,6 @@
 """Dictionary 10001, the title-benefit matrix.
 
-For every six-digit insurance title code of the official key list
+For every six-digit insurance title code of the reference key list
 (data/benefit_matrix_keys.tsv) the matrix lists, for each of the 44 benefit
 and break codes, the periods in which the code may be reported under the
 title (attribute 120, "x") and those in which it may not (attribute 32, " ").
@@ -46,7 +46,7 @@ from common import fail, parse_int, read_tsv, valid_day
 
 RULES = "benefit_matrix_rules.tsv"
 KEYS = "benefit_matrix_keys.tsv"
-RULE_TABLES = "benefit_rules.tsv"  # the benefit rule tables, when present: their code order
+RULE_TABLES = "benefit_rules.tsv"  # the benefit rule tables: their code order
 
 START, END = 19990101, 99991231
 ALLOWED, NOT_ALLOWED = 120, 32
@@ -143,7 +143,7 @@ def parse_digits(text, where, hi):
 
 def keys_from_rows(rows):
     """[(title, pension digit, disability digit)] in key order, checked
-    against the shape of the official key list."""
+    against the shape of the reference key list."""
     titles = []
     keys = []
     for r in rows:
@@ -159,18 +159,18 @@ def keys_from_rows(rows):
         dis = parse_digits(r.get("disability_digits"), r.where, 4)
         want = PENSION_EXCEPTIONS.get(t, {0, 1, 2})
         if pens != want or dis != {0, 1, 2, 3, 4}:
-            fail(r.where, "title %s takes pension-right digits %s and disability digits 0-4 in the official key list"
+            fail(r.where, "title %s takes pension-right digits %s and disability digits 0-4 in the reference key list"
                  % (t, ",".join(map(str, sorted(want)))))
         keys.extend((t, p, d) for p in sorted(pens) for d in sorted(dis))
     if len(titles) != TITLE_COUNT:
-        fail(KEYS, "%d titles; the official key list has %d" % (len(titles), TITLE_COUNT))
+        fail(KEYS, "%d titles; the reference key list has %d" % (len(titles), TITLE_COUNT))
     if titles != sorted(titles):
         fail(KEYS, "titles not in ascending order")
     for t in PENSION_EXCEPTIONS:
         if t not in titles:
-            fail(KEYS, "title %s of the official key list is missing" % t)
+            fail(KEYS, "title %s of the reference key list is missing" % t)
     if len(keys) != KEY_COUNT:
-        fail(KEYS, "%d keys; the official key list has %d" % (len(keys), KEY_COUNT))
+        fail(KEYS, "%d keys; the reference key list has %d" % (len(keys), KEY_COUNT))
     return keys
 
 
@@ -199,7 +199,7 @@ def parse_pattern(rule, text, known_titles, where):
         rule.titles = set(parts[0].split(","))
         for t in sorted(rule.titles):
             if t not in known_titles:
-                fail(where, "title %r is not a title of the official key list" % t)
+                fail(where, "title %r is not a title of the reference key list" % t)
     rule.pens = rule.dis = None
     for c in parts[1:]:
         if c.startswith("p=") and rule.pens is None:
@@ -268,13 +268,9 @@ def rules_from_rows(rows, known_titles):
 
 def check_order_against_rule_tables(order):
     """The default row must name the codes of the benefit rule tables in
-    their order (checked when those tables are in data/)."""
-    try:
-        rows = read_tsv(RULE_TABLES, ("code",))
-    except OSError:
-        return  # the rule tables are not in data/ yet
-    codes = [r["code"] for r in rows]
-    if codes and codes != order:
+    their order."""
+    codes = [r["code"] for r in read_tsv(RULE_TABLES, ("code",))]
+    if codes != order:
         fail(RULES, "the default row must name the codes of %s in their order (%s)" % (RULE_TABLES, " ".join(codes)))
 
 
@@ -338,7 +334,7 @@ def expand(keys, rules, order):
         matrix.append((key_code(key), stored_order(entries, order)))
     for r in rules:
         if not r.used and not r.default:
-            fail(r.where, "the rule matches no key of the official key list")
+            fail(r.where, "the rule matches no key of the reference key list")
     return matrix
 
 

@@ -62,7 +62,7 @@ def read_branches(rows):
             fail(w, "period %d-%d, expected %d-%d" % (a, b, *PERIOD))
         branches[slot] = r
     if tuple(sorted(branches)) != BRANCH_SLOTS:
-        fail(TABLE, "slots %s differ from the official list %s" % (sorted(branches), list(BRANCH_SLOTS)))
+        fail(TABLE, "slots %s differ from the reference list %s" % (sorted(branches), list(BRANCH_SLOTS)))
     return branches
 
 

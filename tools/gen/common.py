@@ -6,6 +6,7 @@ the data and what the tables must hold raises GenError with the file, line
 and reason; nothing is silently dropped.
 """
 
+import difflib
 import os
 
 ROOT = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", ".."))
@@ -27,8 +28,17 @@ def fail(where, reason):
 
 
 class Row(dict):
-    """One TSV row; .where is 'file:line' for error messages."""
+    """One TSV row; .where is 'file:line' for error messages. Reading a
+    column the table does not have stops the generator."""
     where = ""
+
+    def __missing__(self, col):
+        fail(self.where, "the table has no column %r" % col)
+
+    def get(self, col, default=None):
+        if col not in self:
+            self.__missing__(col)
+        return dict.get(self, col, default)
 
 
 def read_tsv(name, required=()):
@@ -36,8 +46,11 @@ def read_tsv(name, required=()):
     '\\N' becomes None; an empty field is an empty text."""
     path = os.path.join(DATA, name)
     rows = []
-    with open(path, encoding="utf-8", newline="") as f:
-        lines = f.read().split("\n")
+    try:
+        with open(path, encoding="utf-8", newline="") as f:
+            lines = f.read().split("\n")
+    except FileNotFoundError:
+        fail(name, "the table data/%s is missing" % name)
     if lines and lines[-1] == "":
         lines.pop()
     if not lines:
@@ -225,7 +238,7 @@ class Entry:
         self.source = source
         self.where = where
         # The short text may have a class of its own (an ISO code given by the
-        # official key list beside a reconstructed country name).
+        # reference key list beside a reconstructed country name).
         self.short_source = short_source or source
 
     def unverified(self):
@@ -293,6 +306,27 @@ def file_text(statics, definitions, includes=("dictionary/trie.h",)):
             statics + "\n}  // namespace\n\n" + definitions + "\n}  // namespace kod\n")
 
 
+def diff_summary(rel, old, new, limit=12):
+    """A few lines of unified diff between a committed file and its
+    regenerated text, for the message of a failed check."""
+    if old is None:
+        return "%s: missing" % rel
+    lines = list(difflib.unified_diff(old.splitlines(), new.splitlines(), "committed " + rel,
+                                      "regenerated " + rel, n=0, lineterm=""))
+    changed = sum(1 for l in lines[2:] if l[:1] in "+-")
+    shown = lines[:limit] + (["... (%d changed lines in all)" % changed] if len(lines) > limit else [])
+    return "\n".join(shown)
+
+
+def read_text(path):
+    """The file's text, or None when there is none."""
+    try:
+        with open(path, encoding="utf-8", newline="") as f:
+            return f.read()
+    except OSError:
+        return None
+
+
 class Output:
     """Collects generated files; writes them or compares them with the tree."""
 
@@ -316,17 +350,16 @@ class Output:
                 with open(path, "w", encoding="utf-8", newline="") as f:
                     f.write(text)
 
-    def check(self):
-        """Returns the list of files whose content differs from the tree."""
+    def check(self, report=None):
+        """Returns the list of files whose content differs from the tree;
+        report(text) receives a diff summary of each."""
         stale = []
         for rel, text in sorted(self.files.items()):
-            path = os.path.join(ROOT, rel)
-            try:
-                with open(path, encoding="utf-8", newline="") as f:
-                    if f.read() != text:
-                        stale.append(rel)
-            except OSError:
+            old = read_text(os.path.join(ROOT, rel))
+            if old != text:
                 stale.append(rel)
+                if report:
+                    report(diff_summary(rel, old, text))
         gen_dir = os.path.join(ROOT, "src", "data")
         for name in sorted(os.listdir(gen_dir)) if os.path.isdir(gen_dir) else []:
             rel = "src/data/" + name

@@ -22,10 +22,8 @@ CHECKS = {}
 # functions(tables) run once every dictionary has been read; tables maps each
 # catalogued trie ID to {"codes": [(code, [Entry])], "table": file name or
 # None, "entry": its catalogue record}. Checks that span dictionaries or rest
-# on the official key lists live here.
+# on the reference key lists live here.
 FINAL_CHECKS = []
-# catalogued tries whose content may still be missing entirely (reported)
-CONTENT_PENDING = {10001}
 # messages of counts that are reported rather than enforced
 REPORTS = []
 
@@ -123,9 +121,9 @@ def generate(out, docs):
             table = "(rule table)"
         else:
             table = table_path(i)
-            if table is None and i not in CONTENT_PENDING:
+            if table is None:
                 fail(d["where"], "%d has a trie in the catalogue but no table data/%d_<name>.tsv" % (i, i))
-            codes = read_dictionary(table) if table else []
+            codes = read_dictionary(table)
         for code, entries in codes:
             if len(code) not in d["lengths"]:
                 fail(entries[0].where if table else str(i), "code %s has length %d; %d admits %s" % (

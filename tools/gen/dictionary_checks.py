@@ -6,7 +6,7 @@ Three kinds, all failing with the file, line and reason:
   the order of editions, the periods that a whole dictionary shares, and the
   shape of the larger lists (10004 editions, 10048 attribute split, 10047
   valid-from dates);
-- data/official_keys.tsv: the official key lists of the larger dictionaries,
+- data/reference_keys.tsv: the reference key lists of the larger dictionaries,
   each with the period and number of entries its codes share; the codes of
   a dictionary's key rows must be exactly the codes of its table;
 - data/telling_rows.tsv: single rows of the defined content (a code's number
@@ -20,7 +20,7 @@ code", `*` only the number of entries (`0`: the code must not exist).
 import common
 from common import fail, parse_int, read_tsv
 
-KEYS = "official_keys.tsv"
+KEYS = "reference_keys.tsv"
 TELLING = "telling_rows.tsv"
 
 # Dictionaries whose entries carry the code as written on documents (attribute
@@ -154,7 +154,7 @@ def _occupations(codes, reports):
         reports.append("10004: %d seven-digit codes of the 1999-2002 edition (target 2700)" % seven)
     blank = sum(1 for _, _, e in _entries(codes) if e.description is None)
     if blank != 2:
-        reports.append("10004: %d entries without description (the official list has 2)" % blank)
+        reports.append("10004: %d entries without description (the reference list has 2)" % blank)
 
 
 def _contribution_bases(codes):
@@ -267,7 +267,7 @@ def _titles(tables, reports):
         fail(t40[code][0].where, "code %s is neither a title of 10015 nor 0562/0563" % code)
     same = sum(1 for c in t40 if c in t15 and [e.key() for e in t40[c]] == [e.key() for e in t15[c]])
     if same != 102:
-        reports.append("10040: %d title codes have the same entries as in 10015 (the official lists: 102)" % same)
+        reports.append("10040: %d title codes have the same entries as in 10015 (the reference lists: 102)" % same)
 
 
 def _pattern(row, col, parse=None):
@@ -326,7 +326,7 @@ def _check_keys(tables):
     for d, seen in sorted(listed.items()):
         for code, entries in tables[d]["codes"]:
             if code not in seen:
-                fail(entries[0].where, "%d code %s is not in the official key list" % (d, code))
+                fail(entries[0].where, "%d code %s is not in the reference key list" % (d, code))
     for r in rows:
         d, t = _lookup(tables, r)
         table = dict(t["codes"])
@@ -337,7 +337,7 @@ def _check_keys(tables):
         n = _pattern(r, "entries", parse_int)
         for code in r["codes"].split(" "):
             if code not in table:
-                fail(r.where, "%d code %s of the official key list is missing from %s" % (d, code, t["table"]))
+                fail(r.where, "%d code %s of the reference key list is missing from %s" % (d, code, t["table"]))
             entries = table[code]
             if n is not None and len(entries) != n[0]:
                 fail(entries[0].where, "%d code %s has %d entries; the key list gives %d" % (d, code, len(entries), n[0]))

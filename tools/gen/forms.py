@@ -9,7 +9,7 @@ that period; a code met by two rows has two periods, kept in row order.
 Month tables (DRA, RNA_RCA, RZA) store YYYYMM, day tables (ZUA, ZZA)
 YYYYMMDD; the open end is 999912 / 99991231.
 
-data/form_title_keys.tsv fixes per form the official key list of four-digit
+data/form_title_keys.tsv fixes per form the reference key list of four-digit
 titles, the number of codes and whether that number is enforced or only
 reported. data/form_title_telling.tsv holds rows whose periods are fixed
 (or whose codes must be absent). Any disagreement stops the generator.
@@ -125,7 +125,7 @@ def read_table(rows, keys):
             fail(r.where, "%s rows not in title order: %s after %s" % (form, title, last_title[form]))
         last_title[form] = title
         if title not in keys[form]["keys"]:
-            fail(r.where, "title %s is not on the official key list of %s" % (title, form))
+            fail(r.where, "title %s is not on the reference key list of %s" % (title, form))
         if r["source"] not in SOURCES:
             fail(r.where, "unknown source class %r (expected one of %s)" % (r["source"], ", ".join(SOURCES)))
         if not r.get("basis"):
@@ -152,7 +152,7 @@ def check_keys(tables, keys):
         if present != want:
             missing = sorted(set(want) - set(present))
             extra = sorted(set(present) - set(want))
-            fail("form_titles.tsv", "%s titles differ from the official key list: missing %s, extra %s" % (
+            fail("form_titles.tsv", "%s titles differ from the reference key list: missing %s, extra %s" % (
                 form, " ".join(missing) or "-", " ".join(extra) or "-"))
 
 
@@ -163,7 +163,7 @@ def check_telling(rows, tables, keys):
             fail(r.where, "unknown form %r" % form)
         title = r["title"]
         if title not in keys[form]["keys"]:
-            fail(r.where, "title %r is not on the official key list of %s" % (title, form))
+            fail(r.where, "title %r is not on the reference key list of %s" % (title, form))
         if r["source"] not in SOURCES:
             fail(r.where, "unknown source class %r" % r["source"])
         table = tables[form]

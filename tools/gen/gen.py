@@ -17,16 +17,24 @@ import common  # noqa: E402
 import dictionaries  # noqa: E402
 import datadoc  # noqa: E402
 
-# Rule-table modules register providers and checks on import and generate
-# their own files; each is optional until its tables exist.
-MODULES = []
-for name in ("cp1250", "title_rules", "benefits", "benefit_matrix", "forms", "branches",
-             "cli_provenance"):
-    try:
-        MODULES.append(__import__(name))
-    except ModuleNotFoundError as e:
-        if e.name != name:
-            raise
+# The generator modules: each registers its providers and checks on import
+# and writes its own files. Every one is required; a missing module stops the
+# generator rather than leaving its tables empty.
+MODULE_NAMES = ("cp1250", "title_rules", "benefits", "benefit_matrix", "forms", "branches", "cli_provenance")
+
+
+def load_modules():
+    modules = []
+    for name in MODULE_NAMES:
+        try:
+            modules.append(__import__(name))
+        except ModuleNotFoundError as e:
+            if e.name != name:
+                raise
+            raise common.GenError("generator module tools/gen/%s.py is missing" % name)
+        if not callable(getattr(modules[-1], "generate", None)):
+            raise common.GenError("generator module tools/gen/%s.py has no generate()" % name)
+    return modules
 
 
 def main(argv):
@@ -34,7 +42,7 @@ def main(argv):
     out = common.Output()
     docs = []
     try:
-        for m in MODULES:
+        for m in load_modules():
             m.generate(out)
         dictionaries.generate(out, docs)
         out.add("src/data/node_pool.cpp", common.NODE_POOL.file())
@@ -45,7 +53,7 @@ def main(argv):
     for msg in dictionaries.REPORTS:
         print("gen: reported (not enforced): %s" % msg, file=sys.stderr)
     if check:
-        stale = out.check()
+        stale = out.check(lambda text: print(text, file=sys.stderr))
         if stale:
             print("gen: generated files differ from the data: %s" % ", ".join(stale), file=sys.stderr)
             return 1

@@ -15,7 +15,7 @@ from common import GenError, fail, file_text, parse_int, read_tsv, valid_day
 TABLE = "title_rules.tsv"
 TITLES_TABLE = "10015_titles.tsv"
 
-# The four-digit titles that have rule records (the official key list).
+# The four-digit titles that have rule records (the reference key list).
 TITLES = (
     "0110 0111 0112 0113 0120 0121 0122 0123 0124 0125 0126 0200 0213 0310 0311 0312 0320 0410 0411 0412 "
     "0413 0414 0415 0416 0417 0418 0420 0421 0422 0423 0424 0425 0426 0427 0428 0429 0430 0431 0510 0511 "
@@ -78,7 +78,7 @@ TELLING_MONTH_LISTS = {
     ("241000", 4): [(199901, 200008, "D"), (200009, 200309, "OD"), (200310, 999912, "D")],
     ("041100", 0): [(199812, 199812, "O"), (199901, 999912, "NOD")],
 }
-# Codes whose periods all end on a given day (the title left the official list).
+# Codes whose periods all end on a given day (the title left the published code lists).
 LAST_DAY = {"041200": 20091231}
 
 
@@ -254,7 +254,7 @@ def check_records(records, titles=TITLES, count=RECORD_COUNT):
     if have != sorted(titles):
         missing = sorted(set(titles) - set(have))
         extra = sorted(set(have) - set(titles))
-        fail(TABLE, "titles differ from the official key list: missing %s, not listed %s" % (missing, extra))
+        fail(TABLE, "titles differ from the reference key list: missing %s, not listed %s" % (missing, extra))
     if len(records) != count:
         fail(TABLE, "%d records, expected %d" % (len(records), count))
     for code, want in TELLING_DAYS.items():
@@ -355,7 +355,7 @@ def generate(out):
     differing = len(variant_titles(records))
     if differing != VARIANT_TITLES:
         import dictionaries
-        dictionaries.REPORTS.append("title rules: %d titles differ by variant (the official tables: %d)" % (
+        dictionaries.REPORTS.append("title rules: %d titles differ by variant (the reference tables: %d)" % (
             differing, VARIANT_TITLES))
 
 
