@@ -542,6 +542,23 @@ def difference_table(diffs):
     return "\n".join(lines) + "\n"
 
 
+CLI_PROVENANCE = "cli/generated/provenance_current.cpp"
+
+
+def cli_provenance_current(res):
+    """The command-line tool's provenance table for the current build: the
+    merged dictionaries' entries stand in their own order."""
+    import cli_provenance
+    rows = [r for r in cli_provenance.rows() if r[0] not in res]
+    for dict_id, eds in res.items():
+        for code, es in eds.items():
+            for i, e in enumerate(ordered(dict_id, es)):
+                if e.cls not in common.VERIFIED_CLASSES:
+                    rows.append((dict_id, code, i, e.cls))
+    rows.sort(key=lambda r: (r[0], r[1].encode("ascii"), r[2]))
+    return cli_provenance.render(rows).replace("from data/*.tsv", "from data/*.tsv and data/current/", 1)
+
+
 ALLOWED_CHANGES = ("closed", "text", "added", "new code")
 
 
@@ -587,6 +604,7 @@ def generate(out):
     for i in sorted(res):
         out.add("%s/editions_%d.tsv" % (OUT_DIR, i), edition_table(i, res[i]))
     out.add("%s/differences.tsv" % OUT_DIR, difference_table(diffs))
+    out.add(CLI_PROVENANCE, cli_provenance_current(res))
     RESULT.clear()
     RESULT.update({"editions": res, "diffs": diffs, "hist": hist, "states": states})
     return res, diffs

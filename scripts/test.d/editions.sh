@@ -1,0 +1,78 @@
+#!/usr/bin/env bash
+# The `current` editions build (-DKODOWNIK_EDITIONS=current): builds the two
+# Linux libraries, the conformance runner and the CLI, then runs
+#  - every case of tests/vectors/ except those listed in
+#    tests/editions/snapshot_only.tsv (answered otherwise because a later act
+#    closed a period or added an edition), and checks that each listed case
+#    does differ, so the list stays exact;
+#  - the cases of tests/editions/*.vec (the later editions themselves);
+#  - the export check, the generator check and the CLI tests.
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+root=$(pwd)
+dir=build/editions-current
+jobs=$(nproc 2>/dev/null || echo 2)
+launcher=()
+if command -v ccache >/dev/null; then
+  launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
+fi
+mkdir -p build
+cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DKODOWNIK_EDITIONS=current "${launcher[@]}" \
+  >"$dir.configure.log" 2>&1 || { cat "$dir.configure.log"; exit 1; }
+targets=(Kodownik_W Kodownik_A kodownik_conformance)
+if cmake --build "$dir" --target help | grep -q '^kodownik:'; then targets+=(kodownik); fi
+cmake --build "$dir" -j "$jobs" --target "${targets[@]}"
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+python3 - "$root" "$work" <<'PY'
+import glob, os, sys
+root, work = sys.argv[1], sys.argv[2]
+listed = {}
+with open(os.path.join(root, "tests/editions/snapshot_only.tsv"), encoding="utf-8") as f:
+    for line in f:
+        if line.startswith("#") or not line.strip():
+            continue
+        name, case = line.rstrip("\n").split("\t", 1)
+        listed.setdefault(name, set()).add(case)
+found = {}
+with open(os.path.join(work, "snapshot_only.vec"), "w", encoding="utf-8") as only:
+    for path in sorted(glob.glob(os.path.join(root, "tests/vectors/*.vec"))):
+        name = os.path.basename(path)
+        with open(path, encoding="utf-8") as f, open(os.path.join(work, name), "w", encoding="utf-8") as out:
+            for line in f:
+                case = line.rstrip("\n")
+                if case in listed.get(name, ()):
+                    found.setdefault(name, set()).add(case)
+                    only.write(case + "\n")
+                    out.write("# " + case + "\n")
+                else:
+                    out.write(line)
+missing = [(n, c) for n, cs in listed.items() for c in cs if c not in found.get(n, ())]
+for n, c in missing:
+    print("editions: listed case not in %s: %s" % (n, c))
+sys.exit(1 if missing else 0)
+PY
+
+status=0
+for v in W A; do
+  lib="$dir/libKodownik_$v.so"
+  bulk=()
+  for f in "$work"/*.vec; do
+    case "$f" in *_first_call.vec|*/snapshot_only.vec) ;; *) bulk+=("$f") ;; esac
+  done
+  "$dir/tests/kodownik_conformance" "$lib" "${bulk[@]}" tests/editions/*.vec | tail -n 3 || status=1
+  for f in "$work"/*_first_call.vec; do
+    [ -e "$f" ] || continue
+    "$dir/tests/kodownik_conformance" "$lib" "$f" | tail -n 1 || status=1
+  done
+  # each listed case must differ in this build: none of them may pass
+  out=$("$dir/tests/kodownik_conformance" "$lib" "$work/snapshot_only.vec" 2>&1 || true)
+  if ! grep -Eq "^$v: 0 passed" <<<"$out"; then
+    echo "editions: a case of tests/editions/snapshot_only.tsv no longer differs in $v:"
+    grep -v '^FAIL\|^ ' <<<"$out" || true
+    status=1
+  fi
+done
+ctest --test-dir "$dir" --output-on-failure -R '^(exports|generated_data_current|cli)$' || status=1
+exit $status
