@@ -625,12 +625,19 @@ SETS = (
 )
 
 
-def doc_sections(rule_codes=None):
-    """Markdown appended to docs/DATA.md. rule_codes: {"title": set, "benefit":
-    set} of the codes the rule tables know (new codes outside them are
-    listed)."""
+def rule_table_codes():
+    """{"title": four-digit titles, "benefit": benefit codes} that the rule
+    tables (obligation rules, benefit rules) hold rows for."""
+    titles = {r["title"][:4] for r in read_tsv("title_rules.tsv", ("title",)) if r["title"]}
+    benefits = {r["code"] for r in read_tsv("benefit_rules.tsv", ("code",))}
+    return {"title": titles, "benefit": benefits}
+
+
+def doc_sections():
+    """Markdown appended to docs/DATA.md."""
     if not RESULT:
         return ""
+    rule_codes = rule_table_codes()
     res, diffs = RESULT["editions"], RESULT["diffs"]
     out = ["", "## Editions of the `current` build", "",
            "Built with `-DKODOWNIK_EDITIONS=current` (the default `snapshot` is the reference content above). "
@@ -687,7 +694,10 @@ def doc_sections(rule_codes=None):
         if rule_codes is not None and kind in rule_codes:
             fresh = sorted(c for c, v in eds.items() if len(c) == (4 if kind == "title" else 3)
                            and all(e.origin is None for e in v) and c not in rule_codes[kind])
-            out.append("Codes introduced after the reference content that the rule tables do not know (checks "
-                       "answer for them as for unknown codes): %s." % (", ".join(fresh) or "none"))
+            out.append("Codes introduced after the reference content that the rule tables do not know: %s. "
+                       "data/current/ holds the code lists only, not the provisions that make each insurance "
+                       "obligatory or voluntary, name the forms or define the benefit, so no rule row can be "
+                       "cited for them: they stay out of the rule tables and the checks answer for them as for "
+                       "unknown codes (tests/editions/new_codes.vec)." % (", ".join(fresh) or "none"))
         out.append("")
     return "\n".join(out)
