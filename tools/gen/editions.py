@@ -405,6 +405,18 @@ def check_editions(dict_id, editions):
                 fail(e.where, "%d code %s: an absent edition with a text" % (dict_id, code))
 
 
+def check_title_lists(t15, t40):
+    """10040 holds the four-digit titles of 10015 (and 0562, 0563 of its
+    own); the later editions are the same in both."""
+    for code in sorted(set(c for c in t15 if len(c) == 4) ^ (set(t40) - {"0562", "0563"})):
+        fail("10040", "code %s is in only one of 10015 and 10040" % code)
+    for code, eds in t40.items():
+        a = sorted((e.vfrom, e.vto, e.text) for e in eds if e.origin is None)
+        b = sorted((e.vfrom, e.vto, e.text) for e in t15.get(code, []) if e.origin is None)
+        if a != b:
+            fail("10040", "code %s: its later editions differ from those of 10015" % code)
+
+
 def check_zus_counts(editions, hist_codes, kind_index, label):
     for d, counts in sorted(ZUS_COUNTS.items()):
         want = counts[kind_index]
@@ -473,11 +485,20 @@ NEWEST_FIRST = (10004, 10009, 10040)
 
 
 def ordered(dict_id, eds):
+    """Entries in the order the trie keeps. Where the dictionary lists
+    editions newest first, so do the later ones. In 10015 and 10019, whose
+    reference entries stand in an order of their own (an edition added later
+    follows the older ones), the reference entries keep their order and the
+    later editions follow, oldest first; a code of the later lists alone
+    stands newest first."""
     if dict_id in NEWEST_FIRST:
         seven = [e for e in eds if len(e.code) == 7]
         return sorted([e for e in eds if len(e.code) != 7], key=lambda e: -e.vfrom) + seven
     old = sorted([e for e in eds if e.origin is not None], key=lambda e: e.origin)
-    return old + sorted([e for e in eds if e.origin is None], key=lambda e: e.vfrom)
+    new = [e for e in eds if e.origin is None]
+    if not old:
+        return sorted(new, key=lambda e: -e.vfrom)
+    return old + sorted(new, key=lambda e: e.vfrom)
 
 
 def merged():
@@ -499,6 +520,7 @@ def merged():
         check_zus_counts(snap, hist[kind], ("title", "benefit", "deregistration").index(kind),
                          "%d (%s list)" % (dict_id, kind))
         res[dict_id] = snap
+    check_title_lists(res[10015], res[10040])
     snap, _ = from_snapshot(10004)
     states = occupation_states()
     merge_occupations(snap, states, diffs)
