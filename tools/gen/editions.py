@@ -547,11 +547,7 @@ def edition_table(dict_id, editions):
     lines = ["code\tvalid_from\tvalid_to\tsource\tact\tfrom\tto\tnote"]
     for code, eds in sorted(editions.items()):
         for e in ordered(dict_id, eds):
-            if e.origin is not None and e.act == "snapshot" and e.note == "" and e.from_basis == "act" \
-                    and e.to_basis == "act":
-                act = "reference"
-            else:
-                act = e.act if e.act != "snapshot" else "reference"
+            act = e.act if e.act != "snapshot" else "reference"
             lines.append("\t".join((code, str(e.vfrom), str(e.vto), e.cls, act, e.from_basis, e.to_basis,
                                     e.note.replace("\t", " "))))
     return "\n".join(lines) + "\n"
@@ -713,7 +709,14 @@ def doc_sections():
             out.append("Codes in force are checked against the counts of the acts' lists on %s." % ", ".join(
                 str(d) for d, c in sorted(ZUS_COUNTS.items())
                 if c[("title", "benefit", "deregistration").index(kind)] is not None))
-        if rule_codes is not None and kind in rule_codes:
+        if kind != "occupation":
+            width = {"title": 4, "benefit": 3, "deregistration": 3}[kind]
+            unlisted = sorted(c for c, v in eds.items() if len(c) == width and c not in RESULT["hist"][kind]
+                              and any(e.vto == OPEN for e in v))
+            out.append("Codes whose reference entry stays open although no list read from 2010 on holds them "
+                       "(the reference content keeps them open after 2010 too; nothing here dates an end): %s." % (
+                           ", ".join(unlisted) or "none"))
+        if kind in rule_codes:
             fresh = sorted(c for c, v in eds.items() if len(c) == (4 if kind == "title" else 3)
                            and all(e.origin is None for e in v) and c not in rule_codes[kind])
             out.append("Codes introduced after the reference content that the rule tables do not know: %s. "
