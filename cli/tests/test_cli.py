@@ -263,6 +263,20 @@ class Editions(unittest.TestCase):
             with self.subTest(code=code):
                 status, _, _ = run("check", dict_id, code, "--date", date)
                 self.assertEqual(status, 0 if editions == "current" else 1)
+        if editions != "current":
+            return
+        # an unread window shows as such: no text, its dates inferred
+        status, data, _ = run_json("show", "10015", "0590")
+        self.assertEqual(status, 0)
+        entries = {(e["valid_from"], e["valid_to"]): e for e in data["entries"]}
+        cases = [((20210101, 20230926), None, "absent, dates inferred"),
+                 ((20241201, 99991231), "*", "verified"),
+                 ((20230927, 20241130), "*", "verified, dates inferred")]
+        for period, text, source in cases:
+            with self.subTest(period=period):
+                self.assertEqual(entries[period]["source"], source)
+                if text is None:
+                    self.assertIsNone(entries[period]["description"])
 
 
 if __name__ == "__main__":

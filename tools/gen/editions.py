@@ -571,8 +571,13 @@ def cli_provenance_current(res):
     for dict_id, eds in res.items():
         for code, es in eds.items():
             for i, e in enumerate(ordered(dict_id, es)):
-                if e.cls not in common.VERIFIED_CLASSES:
-                    rows.append((dict_id, code, i, e.cls))
+                cls = e.cls if e.cls not in common.VERIFIED_CLASSES else None
+                if "inferred" in (e.from_basis, e.to_basis):
+                    # the text may be read from an act, its first or last
+                    # day only as far as the sources establish it
+                    cls = (cls or "verified") + ", dates inferred"
+                if cls:
+                    rows.append((dict_id, code, i, cls))
     rows.sort(key=lambda r: (r[0], r[1].encode("ascii"), r[2]))
     return cli_provenance.render(rows).replace("from data/*.tsv", "from data/*.tsv and data/current/", 1)
 
