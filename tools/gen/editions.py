@@ -711,7 +711,8 @@ def doc_sections():
                        "count tables on 2012-09-01 (2010; group 5 counts its 13 printed minor groups, the act's "
                        "table says 12), 2017-01-01 (2016: 2455 occupations) and 2026-01-01 (2025).")
         else:
-            out.append("Codes in force are checked against the counts of the acts' lists on %s." % ", ".join(
+            out.append("Codes in force are checked against the number of codes in the lists as read on %s "
+                       "(the acts state no counts)." % ", ".join(
                 str(d) for d, c in sorted(ZUS_COUNTS.items())
                 if c[("title", "benefit", "deregistration").index(kind)] is not None))
         if kind != "occupation":
