@@ -207,6 +207,20 @@ class MergedData(unittest.TestCase):
                     new_to = int(d[5].split("-")[1].split()[0])
                     self.assertLess(new_to, old_to)
 
+    def test_order_of_entries(self):
+        # newest first where the dictionary lists so; elsewhere the reference
+        # entries keep their places at the front
+        for dict_id in (10004, 10009, 10040):
+            for code, eds in self.res[dict_id].items():
+                starts = [e.vfrom for e in editions.ordered(dict_id, eds) if len(e.code) != 7]
+                with self.subTest(dict_id=dict_id, code=code):
+                    self.assertEqual(starts, sorted(starts, reverse=True))
+        for dict_id in (10015, 10019):
+            for code, eds in self.res[dict_id].items():
+                origins = [e.origin for e in editions.ordered(dict_id, eds) if e.origin is not None]
+                with self.subTest(dict_id=dict_id, code=code):
+                    self.assertEqual(origins, list(range(len(origins))))
+
     def test_committed_difference_list_is_current(self):
         path = os.path.join(common.ROOT, editions.OUT_DIR, "differences.tsv")
         with open(path, encoding="utf-8", newline="") as f:
