@@ -24,12 +24,11 @@ day the sources establish).
 """
 
 import datetime
-import os
 import re
 
 import common
 import dictionaries
-from common import Entry, GenError, NodePool, emit_trie, fail, file_text, read_tsv
+from common import Entry, NodePool, emit_trie, fail, file_text, read_tsv
 
 OUT_DIR = "src/data_current"
 CUR = "current/"
@@ -221,7 +220,7 @@ def fill_window(code, eds, window, dict_id):
                           to_basis="inferred", note="window %d-%d: no text read" % window))
 
 
-def title_groups(eds15, diffs):
+def title_groups(eds15):
     """Four-digit titles stand under a two-digit group code; a group the
     later lists open (26, 27) gets an entry of no text for as long as any of
     its members is in force."""
@@ -515,7 +514,7 @@ def merged():
         snap, _ = from_snapshot(dict_id)
         merge_zus(snap, hist[kind], WINDOWS[kind], diffs, dict_id)
         if dict_id == 10015:
-            title_groups(snap, diffs)
+            title_groups(snap)
         check_editions(dict_id, snap)
         check_zus_counts(snap, hist[kind], ("title", "benefit", "deregistration").index(kind),
                          "%d (%s list)" % (dict_id, kind))
