@@ -79,13 +79,15 @@ int RunDemo(bool json_out) {
     }());
 
     if (json_out) {
-        PrintJson(json{{"catalogue", {{"dictionaries_with_codes", with_trie}, {"dictionaries_with_name", with_name},
+        PrintJson(json{{"editions", KODOWNIK_CLI_EDITIONS},
+                       {"catalogue", {{"dictionaries_with_codes", with_trie}, {"dictionaries_with_name", with_name},
                                       {"codes", codes}, {"entries", entries}}},
                        {"lookup", {{"dictionary", 10013}, {"code", "1"}, {"editions", lookup_json}}},
                        {"check", {{"dictionary", 10004}, {"cases", check_json}}}});
         return 0;
     }
-    std::cout << "kodownik " << KODOWNIK_CLI_VERSION << ": the code dictionaries of ZUS declarations (library Kodownik_W)\n\n";
+    std::cout << "kodownik " << KODOWNIK_CLI_VERSION << ": the code dictionaries of ZUS declarations (library Kodownik_W, editions: "
+              << KODOWNIK_CLI_EDITIONS << ")\n\n";
     std::cout << "Catalogue: " << with_trie << " dictionaries with a code list (" << with_name << " IDs with a name), " << codes
               << " codes, " << entries << " entries.  More: kodownik list\n\n";
     std::cout << "One code, two editions: dictionary 10013 \"" << NameOf(10013) << "\", code 1\n";

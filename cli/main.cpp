@@ -12,7 +12,7 @@ int main(int argc, char** argv) {
     CLI::App app{"kodownik: the code dictionaries and validation rules of ZUS declarations.\n"
                  "Without a command: a short tour of what the library answers.\n"
                  "Dates: DDMMRRRR (31122002), MMRRRR (122002) or YYYY-MM-DD (2002-12-31)."};
-    app.set_version_flag("--version", KODOWNIK_CLI_VERSION);
+    app.set_version_flag("--version", KODOWNIK_CLI_VERSION " (editions: " KODOWNIK_CLI_EDITIONS ")");
     bool json = false;
     app.add_flag("--json", json, "machine-readable output (JSON)");
     app.require_subcommand(0, 1);

@@ -254,5 +254,39 @@ class Demo(unittest.TestCase):
         self.assertEqual([c["code"] for c in data["check"]["cases"]], ["011101", "011101", "011101", "0111"])
 
 
+class Editions(unittest.TestCase):
+    """The tool names the editions its library carries, and what it shows
+    follows them: 10015 code 2400 exists only in the current editions."""
+
+    def test_version_and_demo_name_the_same_editions(self):
+        status, out, _ = run("--version")
+        self.assertEqual(status, 0)
+        editions = out.strip().rsplit("editions: ", 1)[-1].rstrip(")")
+        self.assertIn(editions, ("snapshot", "current"))
+        status, data, _ = run_json()
+        self.assertEqual((status, data["editions"]), (0, editions))
+        status, out, _ = run()
+        self.assertIn("editions: %s)" % editions, out.splitlines()[0])
+        cases = (("10015", "2400", "2026-01-15"), ("10019", "341", "2025-03-19"), ("10009", "750", "2026-01-01"))
+        for dict_id, code, date in cases:
+            with self.subTest(code=code):
+                status, _, _ = run("check", dict_id, code, "--date", date)
+                self.assertEqual(status, 0 if editions == "current" else 1)
+        if editions != "current":
+            return
+        # an unread window shows as such: no text, its dates inferred
+        status, data, _ = run_json("show", "10015", "0590")
+        self.assertEqual(status, 0)
+        entries = {(e["valid_from"], e["valid_to"]): e for e in data["entries"]}
+        cases = [((20210101, 20230926), None, "absent, dates inferred"),
+                 ((20241201, 99991231), "*", "verified"),
+                 ((20230927, 20241130), "*", "verified, dates inferred")]
+        for period, text, source in cases:
+            with self.subTest(period=period):
+                self.assertEqual(entries[period]["source"], source)
+                if text is None:
+                    self.assertIsNone(entries[period]["description"])
+
+
 if __name__ == "__main__":
     unittest.main()

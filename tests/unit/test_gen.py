@@ -259,7 +259,11 @@ class ContentChecks(unittest.TestCase):
     def setUpClass(cls):
         cls.data = DataFolder({})
         for name in os.listdir(common.DATA):
-            shutil.copy(os.path.join(common.DATA, name), cls.data.dir)
+            src = os.path.join(common.DATA, name)
+            if os.path.isdir(src):  # data/current/: the later editions
+                shutil.copytree(src, os.path.join(cls.data.dir, name))
+            else:
+                shutil.copy(src, cls.data.dir)
 
     @classmethod
     def tearDownClass(cls):

@@ -37,6 +37,18 @@ def load_modules():
     return modules
 
 
+def editions_part(out):
+    """The `current` build's tables and their section of docs/DATA.md."""
+    try:
+        import editions
+    except ModuleNotFoundError as e:
+        if e.name != "editions":
+            raise
+        return ""
+    editions.generate(out)
+    return editions.doc_sections()
+
+
 def main(argv):
     check = "--check" in argv
     out = common.Output()
@@ -46,7 +58,7 @@ def main(argv):
             m.generate(out)
         dictionaries.generate(out, docs)
         out.add("src/data/node_pool.cpp", common.NODE_POOL.file())
-        out.add("docs/DATA.md", datadoc.render(docs, dictionaries.REPORTS))
+        out.add("docs/DATA.md", datadoc.render(docs, dictionaries.REPORTS) + editions_part(out))
     except common.GenError as e:
         print("gen: error: %s" % e, file=sys.stderr)
         return 2
