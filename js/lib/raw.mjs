@@ -174,7 +174,7 @@ export function createRaw(instance, cp1250) {
             break;
           case 'I':
           case 'U':
-            if ((v | 0) !== v) checkInt(v, i);
+            if (typeof v !== 'number' || (v | 0) !== v) checkInt(v, i);
             break;
           case 'P':
             if (typeof v !== 'number' && v !== null) {
@@ -364,7 +364,7 @@ export function createRaw(instance, cp1250) {
         if (kinds[i] === 'T') {
           if (typeof v === 'string') need += textBytes(v);
           else if (v !== null) return measure(args);
-        } else if ((v | 0) !== v) {
+        } else if (typeof v !== 'number' || (v | 0) !== v) {
           return measure(args);
         }
       }

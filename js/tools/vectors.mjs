@@ -3,7 +3,7 @@
 // native runner requires: the same results, records, argument pointers and
 // out values. Reads the notation of tests/vectors/README.md.
 //
-//   node js/test/vectors.mjs tests/vectors/*.vec
+//   node js/tools/vectors.mjs tests/vectors/*.vec
 //
 // Prints "W (wasm): N passed, N failed[, N skipped]"; exits 1 on a failure.
 import { readFileSync } from 'node:fs';
@@ -497,7 +497,7 @@ export async function runVectors(paths, k, report = console.log) {
 if (import.meta.url === `file://${process.argv[1]}`) {
   const paths = process.argv.slice(2);
   if (!paths.length) {
-    console.error('usage: node js/test/vectors.mjs FILE.vec...');
+    console.error('usage: node js/tools/vectors.mjs FILE.vec...');
     process.exit(2);
   }
   const k = await load();
