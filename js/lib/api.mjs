@@ -27,16 +27,14 @@ const BASE_LETTERS = {
   'ß': 's',
 };
 
+const FOLD = { ...BASE_LETTERS };
+for (let u = 65; u <= 90; ++u) FOLD[String.fromCharCode(u)] = String.fromCharCode(u + 32);
+const FOLDED = new RegExp(`[${Object.keys(FOLD).join('')}]`, 'g');
+const foldOne = (c) => FOLD[c];
+
 /** Lower case (ASCII) and base letters for the letters with diacritics. */
 export function fold(text) {
-  let out = '';
-  for (let i = 0; i < text.length; ++i) {
-    const c = text[i];
-    const u = text.charCodeAt(i);
-    if (u >= 65 && u <= 90) out += String.fromCharCode(u + 32);
-    else out += BASE_LETTERS[c] || c;
-  }
-  return out;
+  return text.replace(FOLDED, foldOne);
 }
 
 /** YYYYMMDD (or YYYYMM) as YYYY-MM-DD (YYYY-MM); 99991231 stays 9999-12-31. */
@@ -339,18 +337,39 @@ export function createApi(core) {
   }
 
   // ---- search
-  const searchIndex = new Map();
+  // The texts are searched where they lie in the module's memory, each unit
+  // folded through one table: no string is made until a code matches.
+  const FOLD16 = new Uint16Array(65536);
+  for (let u = 0; u < 65536; ++u) FOLD16[u] = u;
+  for (const [c, base] of Object.entries(FOLD)) FOLD16[c.charCodeAt(0)] = base.charCodeAt(0);
+  const codeLists = new Map();
 
-  function indexOf(id) {
-    let index = searchIndex.get(id);
-    if (index) return index;
-    index = [];
-    walk(rootOf(id), '', (code, s) => {
-      index.push({ code, slot: s, folded: editionsAt(s).map((e) => fold(e.description || '') + '\n' + fold(e.short_text || '')) });
-      return false;
-    });
-    searchIndex.set(id, index);
-    return index;
+  function codesOf(id) {
+    let list = codeLists.get(id);
+    if (!list) {
+      list = [];
+      walk(rootOf(id), '', (code, s) => {
+        list.push(code, s);
+        return false;
+      });
+      codeLists.set(id, list);
+    }
+    return list;
+  }
+
+  // Does the text at byte address p hold the folded word w?
+  function holds(p, w) {
+    if (!p) return false;
+    const u = mem.u16;
+    const n = w.length;
+    const w0 = w[0];
+    for (let i = p >>> 1; u[i] !== 0; ++i) {
+      if (FOLD16[u[i]] !== w0) continue;
+      let j = 1;
+      while (j < n && FOLD16[u[i + j]] === w[j]) ++j;
+      if (j === n) return true;
+    }
+    return false;
   }
 
   /**
@@ -364,12 +383,25 @@ export function createApi(core) {
     if (!Array.isArray(list) || list.some((w) => typeof w !== 'string')) {
       throw new TypeError(`search: argument words must be a string or an array of strings, got ${typeName(words)}`);
     }
-    const wanted = list.flatMap((w) => fold(w).split(/[ \t\n]+/)).filter((w) => w);
+    const wanted = list.flatMap((w) => fold(w).split(/[ \t\n\0]+/)).filter((w) => w)
+      .map((w) => Uint16Array.from(w, (c) => c.charCodeAt(0)));
     if (!wanted.length || !rootOf(id)) return [];
+    mem.refresh();
     const hits = [];
-    for (const item of indexOf(id)) {
-      const at = item.folded.findIndex((hay) => wanted.every((w) => hay.includes(w)));
-      if (at >= 0) hits.push({ code: item.code, ...edition(mem.entry(entryAt(item.slot, at))) });
+    const codes = codesOf(id);
+    const u32 = mem.u32;
+    for (let c = 0; c < codes.length; c += 2) {
+      const s = codes[c + 1];
+      const n = countAt(s);
+      for (let i = 0; i < n; ++i) {
+        const e = entryAt(s, i);
+        const description = u32[e >>> 2];
+        const short = u32[(e + 16) >>> 2];
+        if (wanted.every((w) => holds(description, w) || holds(short, w))) {
+          hits.push({ code: codes[c], ...edition(mem.entry(e)) });
+          break;
+        }
+      }
     }
     return hits;
   }
