@@ -41,6 +41,11 @@ async function compile(source) {
   }
   const response = await fetch(url);
   if (!response.ok) throw new Error(`load: cannot fetch ${url}: ${response.status} ${response.statusText}`);
+  // Served as application/wasm, the module compiles while it downloads.
+  if (typeof WebAssembly.compileStreaming === 'function' &&
+      (response.headers.get('content-type') || '').split(';')[0].trim() === 'application/wasm') {
+    return WebAssembly.compileStreaming(response);
+  }
   return WebAssembly.compile(await response.arrayBuffer());
 }
 
