@@ -223,7 +223,7 @@ function viewTitle(state) {
   parts.push(h('h3', {}, 'Ubezpieczenia'));
   parts.push(h('div', { class: 'przewijanie' }, h('table', { id: 'ubezpieczenia' },
     h('caption', { class: 'sr' }, `Podleganie ubezpieczeniom: kod ${code}, ${date}`),
-    h('thead', {}, h('tr', {}, h('th', { scope: 'col' }, 'Ubezpieczenie'), STATUSES.map(([, label]) => h('th', { scope: 'col' }, label)))),
+    h('thead', {}, h('tr', {}, h('th', { scope: 'col' }, h('span', { class: 'szeroki' }, 'Ubezpieczenie')), STATUSES.map(([, label]) => h('th', { scope: 'col' }, label)))),
     h('tbody', {}, INSURANCES.map(([key, label]) => h('tr', { 'data-ubezpieczenie': key },
       h('th', { scope: 'row' }, label),
       STATUSES.map(([status]) => t.insurances[key].includes(status)
