@@ -29,11 +29,14 @@ export class Memory {
     this.exports = exports;
     this.memory = exports.memory;
     this.buffer = null;
+    this.texts = new Map();
     this.refresh();
   }
 
+  // Views of the memory, renewed after it grew (the old buffer is then
+  // detached: its views have length 0).
   refresh() {
-    if (this.buffer === this.memory.buffer) return;
+    if (this.u8 !== undefined && this.u8.length !== 0) return;
     this.buffer = this.memory.buffer;
     this.u8 = new Uint8Array(this.buffer);
     this.u16 = new Uint16Array(this.buffer);
@@ -63,15 +66,27 @@ export class Memory {
     return s;
   }
 
+  // The texts of an edition record lie in the library's constant tables:
+  // each is read once and kept by its address.
+  recordText(p) {
+    if (!p) return null;
+    let s = this.texts.get(p);
+    if (s === undefined) {
+      s = this.text(p);
+      this.texts.set(p, s);
+    }
+    return s;
+  }
+
   entry(p) {
     if (!p) return null;
     const w = p >>> 2;
     return {
-      description: this.text(this.u32[w]),
+      description: this.recordText(this.u32[w]),
       valid_from: this.i32[w + 1],
       valid_to: this.i32[w + 2],
       attribute: this.u16[(p + 12) >>> 1],
-      short_text: this.text(this.u32[w + 4]),
+      short_text: this.recordText(this.u32[w + 4]),
     };
   }
 
@@ -99,7 +114,10 @@ const textBytes = (s) => ((s.length * 2 + 2 + 3) & ~3);
 export function createRaw(instance, cp1250) {
   const ex = instance.exports;
   const mem = new Memory(ex);
-  const handles = new Set(); // every node or slot address the module has returned
+  // Every node or slot address the module has returned, one mark per 4 bytes
+  // of its memory: a handle is known when its mark is set.
+  let marks = new Uint8Array(ex.memory.buffer.byteLength >>> 2);
+  const known = (v) => (v >>> 0) === v && (v & 3) === 0 && marks[v >>> 2] === 1;
   const control = { trace: false, last: null };
   const scratch = ex.malloc(SCRATCH_BYTES);
   if (!scratch) throw new Error('kodownik: the module cannot allocate its argument area');
@@ -111,8 +129,22 @@ export function createRaw(instance, cp1250) {
 
   const handle = (p) => {
     if (!p) return null;
-    handles.add(p);
+    if (p >>> 2 >= marks.length) {
+      const more = new Uint8Array(ex.memory.buffer.byteLength >>> 2);
+      more.set(marks);
+      marks = more;
+    }
+    marks[p >>> 2] = 1;
     return p;
+  };
+
+  const RESULTS = {
+    I: (r) => r,
+    B: (r) => (r & 0xff) !== 0,
+    T: (r) => { mem.refresh(); return mem.text(r >>> 0); },
+    S: (r) => handle(r >>> 0),
+    E: (r) => { mem.refresh(); return mem.entry(r >>> 0); },
+    M: (r) => { mem.refresh(); return mem.messages(r >>> 0); },
   };
 
   const raw = {};
@@ -135,6 +167,7 @@ export function createRaw(instance, cp1250) {
     const wasmArgs = new Array(fn.length).fill(0);
     const places = kinds.some((k) => k === 'O' || k === 'B');
     const simple = kinds.every((k) => k === 'T' || k === 'I' || k === 'U');
+    const fastKinds = kinds.every((k) => k === 'T' || k === 'I' || k === 'U' || k === 'P');
 
     function checkInt(v, i) {
       if (typeof v !== 'number') {
@@ -277,7 +310,7 @@ export function createRaw(instance, cp1250) {
             case 'P': {
               // A number the module never returned is no handle: the export
               // receives a null pointer and answers as it does for one.
-              const p = v !== null && handles.has(v) ? v : 0;
+              const p = v !== null && known(v) ? v : 0;
               wasmArgs[w++] = p;
               if (trace) trace.push(p);
               break;
@@ -333,16 +366,7 @@ export function createRaw(instance, cp1250) {
         const r = fn.apply(null, wasmArgs);
         mem.refresh();
         if (trace) control.last = { pointers: trace, result: r };
-        let result;
-        switch (sig.result) {
-          case 'I': result = r; break;
-          case 'B': result = (r & 0xff) !== 0; break;
-          case 'T': result = mem.text(r); break;
-          case 'S': result = handle(r >>> 0); break;
-          case 'E': result = mem.entry(r >>> 0); break;
-          case 'M': result = mem.messages(r >>> 0); break;
-          default: result = r;
-        }
+        const result = RESULTS[sig.result](r);
         if (!places) return result;
         const out = { result };
         for (const [kind, name, p] of outs) {
@@ -371,8 +395,67 @@ export function createRaw(instance, cp1250) {
       return need;
     }
 
-    Object.defineProperty(call, 'name', { value: sig.name });
-    return call;
+    // The common case (texts and integers, small arguments, no tracing)
+    // without the generic loop's allocations; anything else, including every
+    // error, goes the generic way.
+    const isText = kinds.map((kind) => kind === 'T');
+    const isHandle = kinds.map((kind) => kind === 'P');
+    const convert = RESULTS[sig.result];
+    const limit = scratch + SCRATCH_BYTES;
+    let top = 0;
+    // Writes argument i; false when the generic path must take the call.
+    function put(i, v) {
+      if (isText[i]) {
+        if (typeof v === 'string') {
+          const n = v.length;
+          if (top + 2 * n + 2 > limit) return false;
+          const u16 = mem.u16;
+          const at = top >>> 1;
+          for (let j = 0; j < n; ++j) u16[at + j] = v.charCodeAt(j);
+          u16[at + n] = 0;
+          wasmArgs[i] = top;
+          top += (2 * n + 5) & ~3;
+          return true;
+        }
+        if (v !== null) return false;
+        wasmArgs[i] = 0;
+        return true;
+      }
+      if (isHandle[i]) {
+        if (v === null) wasmArgs[i] = 0;
+        else if (typeof v === 'number') wasmArgs[i] = known(v) ? v : 0;
+        else return false;
+        return true;
+      }
+      if (typeof v !== 'number' || (v | 0) !== v) return false;
+      wasmArgs[i] = v;
+      return true;
+    }
+    const generic = (argc, a) => call.apply(null, a.slice(0, argc));
+    function fast(a0, a1, a2, a3, a4, a5, a6) {
+      const argc = arguments.length;
+      if (argc > count || control.trace) return generic(argc, [a0, a1, a2, a3, a4, a5, a6, ...Array(Math.max(0, argc - 7))]);
+      mem.refresh();
+      top = scratch;
+      if ((count > 0 && !put(0, a0)) || (count > 1 && !put(1, a1)) || (count > 2 && !put(2, a2)) ||
+          (count > 3 && !put(3, a3)) || (count > 4 && !put(4, a4)) || (count > 5 && !put(5, a5)) ||
+          (count > 6 && !put(6, a6))) {
+        return generic(argc, [a0, a1, a2, a3, a4, a5, a6]);
+      }
+      let r;
+      switch (count) {
+        case 1: r = fn(wasmArgs[0]); break;
+        case 2: r = fn(wasmArgs[0], wasmArgs[1]); break;
+        case 3: r = fn(wasmArgs[0], wasmArgs[1], wasmArgs[2]); break;
+        case 4: r = fn(wasmArgs[0], wasmArgs[1], wasmArgs[2], wasmArgs[3]); break;
+        default: r = fn.apply(null, wasmArgs);
+      }
+      return convert(r);
+    }
+
+    const entry = fastKinds ? fast : call;
+    Object.defineProperty(entry, 'name', { value: sig.name });
+    return entry;
   }
 
   // The one helper that reads a slot: its entries and its child node. A
@@ -381,7 +464,7 @@ export function createRaw(instance, cp1250) {
     if (typeof h !== 'number' && h !== null) {
       throw new TypeError(`slot: argument handle must be a handle (a number) or null, got ${typeName(h)}`);
     }
-    if (h === null || !handles.has(h)) return null;
+    if (h === null || !known(h)) return null;
     mem.refresh();
     const count = mem.u16[h >>> 1];
     const first = mem.u32[(h + 4) >>> 2];
@@ -390,5 +473,5 @@ export function createRaw(instance, cp1250) {
     return { count, entries, child: handle(mem.u32[(h + 8) >>> 2]) };
   }
 
-  return { raw, slot, mem, control, handles, exports: ex, SLOT_BYTES };
+  return { raw, slot, mem, control, exports: ex };
 }
