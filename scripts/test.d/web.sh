@@ -9,7 +9,7 @@ cd "$(dirname "$0")/../.."
 command -v node >/dev/null || { echo "web: node not found"; exit 1; }
 [ -x /usr/bin/chromium ] || [ -n "${CHROMIUM:-}" ] || { echo "web: chromium not found (apt-get install chromium)"; exit 1; }
 bash scripts/wasm >/dev/null || { echo "web: the WebAssembly build failed"; exit 1; }
-if [ ! -d web/test/node_modules/puppeteer-core ]; then
+if [ ! -d web/test/node_modules/puppeteer-core ] || [ ! -d web/test/node_modules/typescript ]; then
   (cd web/test && npm ci --no-audit --no-fund --ignore-scripts >/dev/null) || { echo "web: npm ci in web/test failed"; exit 1; }
 fi
 mkdir -p build/web
