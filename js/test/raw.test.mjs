@@ -150,6 +150,20 @@ test('wrong types are TypeErrors naming the argument; numbers outside int32 Rang
     assert.throws(() => k.raw[name](...args), (e) => e instanceof type && message.test(e.message) && e.message.startsWith(name),
       `${name}(${args.map(String).join(', ')})`);
   }
+  // Every integer parameter of every export: a RangeError outside int32, a
+  // TypeError for a text, each naming the parameter.
+  for (const sig of SIGNATURES) {
+    sig.params.forEach((p, i) => {
+      if (p.kind !== 'I' && p.kind !== 'U') return;
+      const args = sig.params.map((q) => ODD[q.kind][0]);
+      for (const [bad, type] of [[p.kind === 'U' ? 2 ** 32 : 2 ** 31, RangeError], [-(2 ** 31) - 1, RangeError],
+        [Infinity, RangeError], ['7', TypeError], [null, TypeError]]) {
+        args[i] = bad;
+        assert.throws(() => k.raw[sig.name](...args),
+          (e) => e instanceof type && e.message.includes(`argument ${p.name} `), `${sig.name} ${p.name}=${bad}`);
+      }
+    });
+  }
 });
 
 test('out-parameters and the date buffer come back in the result', () => {
