@@ -97,8 +97,6 @@ export async function load(options) {
         const v = Number(today());
         return Number.isInteger(v) ? v | 0 : 0;
       },
-      // Views of the memory are renewed lazily after a growth.
-      emscripten_notify_memory_growth: () => {},
     },
   };
   const instance = await WebAssembly.instantiate(module, imports);

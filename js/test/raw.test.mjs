@@ -258,3 +258,18 @@ test('the module\'s memory does not grow over 100,000 calls; argument memory is 
   assert.equal(k.memory.buffer.byteLength, before);
   assert.equal(probe(), first, 'a large argument\'s block is freed and taken again');
 });
+
+test('arguments larger than the memory grow it, and every view follows', async () => {
+  const fresh = await load();
+  const before = fresh.memory.buffer.byteLength;
+  const long = '9'.repeat(100000);
+  const small = fresh.raw.sl_NajpozniejszaData('x', [long, '01012001', long]);
+  const large = fresh.raw.sl_NajpozniejszaData('x', Array(40).fill(long).concat(['01012001']));
+  assert.ok(fresh.memory.buffer.byteLength > before, 'the memory grew');
+  assert.equal(large, small);
+  // After the growth: texts in, records and texts out, the idiomatic layer.
+  assert.equal(fresh.raw.fb_KVDKodSprawdzArkusze(10004, '011101', '31122002'), -1);
+  assert.equal(fresh.raw.sl_PobierzOpisOkresu(10013, '1', 20031001).valid_from, 20031001);
+  assert.deepEqual(fresh.search(10004, 'programista').map((h) => h.code), ['213201']);
+  assert.equal(fresh.title('011000', '2026-12-01').forms.length, 3);
+});

@@ -26,4 +26,9 @@ void UstawWartoscWatku(void* value) { g_wartosc = value; }
 }  // namespace platform
 }  // namespace kod
 
+// The memory grows when a host passes large arguments; the host renews its
+// views of the memory by itself, so the growth needs no notice and the
+// module imports nothing for it.
+extern "C" void emscripten_notify_memory_growth(unsigned long) {}
+
 #endif
