@@ -132,6 +132,17 @@ function viewCode(state) {
   const date = dateOf(state, true);
   const editions = k.entries(id, code);
   const below = k.children(id, code);
+  if (!editions.length && !below.length && !/^[0-9]+$/.test(code)) {
+    // A code written with letters on documents (01R, PL, K): its digit code.
+    const written = k.codesWritten(id, code);
+    if (written.length === 1) {
+      return [h('p', { class: 'komunikat' }, `„${code}” to zapis kodu ${written[0]}.`), ...viewCode({ ...state, kod: written[0] })];
+    }
+    if (written.length > 1) {
+      return [h('h2', {}, `Kody zapisywane jako „${code}”: ${dictionaryLabel(id)}`),
+        codeList(id, written.map((c) => ({ code: c, description: (k.entries(id, c)[0] || {}).description })), state, 'Kody')];
+    }
+  }
   if (!editions.length && !below.length) {
     throw new UserError(`Słownik ${id} nie zawiera kodu „${code}”. Kody tego słownika znajdziesz wyszukiwaniem słów.`);
   }

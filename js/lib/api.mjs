@@ -434,6 +434,23 @@ export function createApi(core) {
     return list;
   }
 
+  /**
+   * The digit codes whose short text reads as the given text, case and
+   * diacritics aside: the codes written on documents as 01R, PL or K.
+   */
+  function codesWritten(id, text) {
+    needId('codesWritten', id);
+    needText('codesWritten', 'text', text);
+    const want = fold(text);
+    const found = [];
+    if (!want) return found;
+    walk(rootOf(id), '', (code, s) => {
+      if (editionsAt(s).some((e) => e.short_text && fold(e.short_text) === want)) found.push(code);
+      return false;
+    });
+    return found;
+  }
+
   /** The headings above a code, outermost first: [{ code, description }]. */
   function parents(id, code) {
     needId('parents', id);
@@ -505,5 +522,5 @@ export function createApi(core) {
     return todayDate().iso;
   }
 
-  return { raw, slot, dictionaries, entries, entry, check, explain, search, children, parents, title, today, fold };
+  return { raw, slot, dictionaries, entries, entry, check, explain, search, children, parents, codesWritten, title, today, fold };
 }

@@ -86,6 +86,20 @@ test('navigation: children below a code, headings above it', () => {
   assert.deepEqual(k.parents(10004, '9'), []);
 });
 
+test('codesWritten: codes found by the short text they are written with', () => {
+  const cases = [
+    [10014, '12R', ['12']],
+    [10014, '12r', ['12']],
+    [10034, 'K', k.codesWritten(10034, 'k')],
+    [10014, '', []],
+    [10014, 'nic', []],
+    [99999, 'PL', []],
+  ];
+  for (const [id, text, codes] of cases) assert.deepEqual(k.codesWritten(id, text), codes, `${id} ${text}`);
+  assert.equal(k.codesWritten(10034, 'K').length, 1);
+  assert.ok(k.entries(10034, k.codesWritten(10034, 'K')[0]).some((e) => e.shortText === 'K'));
+});
+
 test('title: insurances, forms and benefit codes of an insurance title code on a date', () => {
   const t = k.title('011000', '2026-12-01');
   assert.equal(t.description, 'pracownik podlegający ubezpieczeniom społecznym i ubezpieczeniu zdrowotnemu');

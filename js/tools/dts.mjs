@@ -184,6 +184,8 @@ export interface Kodownik {
   search(id: number, words: string | readonly string[]): SearchHit[];
   /** The codes directly below a code ('' for the top). */
   children(id: number, code?: string): CodeSummary[];
+  /** The digit codes whose short text reads as the text (01R, PL, K), case and diacritics aside. */
+  codesWritten(id: number, text: string): string[];
   /** The headings above a code, outermost first. */
   parents(id: number, code: string): CodeSummary[];
   /** What a six-digit insurance title code means on a date (default today). */

@@ -136,6 +136,16 @@ await step('headings and child codes are links: up to 0111 and down to 011102', 
   assert.match(await text('#wynik h2'), /Kod 0111:/);
 });
 
+await step('a code written with letters opens its digit code: PL in 10047', async () => {
+  await page.goto(`${base}?d=10047&kod=PL&widok=kod`, { waitUntil: 'load' });
+  await settled();
+  assert.match(await answer(), /„PL” to zapis kodu \d+/);
+  assert.ok((await page.$$('#brzmienia tbody tr')).length >= 1);
+  await page.goto(`${base}?d=10004&widok=kod`, { waitUntil: 'load' });
+  await settled();
+  await setField('#kod', '011101');
+});
+
 await step('check 011101 on 2003-01-01: admissible', async () => {
   await setField('#kod', '011101');
   await setField('#data', '2003-01-01');
