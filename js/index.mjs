@@ -29,7 +29,11 @@ async function compile(source) {
   }
   let url;
   if (source instanceof URL) url = source;
-  else if (typeof source === 'string') {
+  else if (typeof source === 'string' && isNode && !/^[a-z][a-z0-9+.-]*:/i.test(source)) {
+    // Under Node a text without a scheme is a file path.
+    const { readFile } = await import('node:fs/promises');
+    return WebAssembly.compile(await readFile(source));
+  } else if (typeof source === 'string') {
     const base = typeof document !== 'undefined' && document.baseURI ? document.baseURI : import.meta.url;
     url = new URL(source, base);
   } else {

@@ -155,6 +155,24 @@ test('dictionaries and today', () => {
   assert.equal(k.today(), '2026-12-01');
 });
 
+test('load takes the module as bytes, a file path, a file URL or a compiled module', async () => {
+  const { readFileSync } = await import('node:fs');
+  const { relative } = await import('node:path');
+  const { fileURLToPath } = await import('node:url');
+  const file = new URL('../dist/kodownik_w.wasm', import.meta.url);
+  const bytes = readFileSync(file);
+  const sources = [bytes, bytes.buffer.slice(bytes.byteOffset, bytes.byteOffset + bytes.length), file, file.href,
+    relative(process.cwd(), fileURLToPath(file)), await WebAssembly.compile(bytes), { wasm: bytes, today: () => 20030101 }];
+  for (const source of sources) {
+    const lib = await load(source);
+    assert.equal(lib.check(10004, '011101', '2003-01-01'), true, String(source).slice(0, 40));
+  }
+  assert.equal((await load({ today: () => 20030101 })).today(), '2003-01-01');
+  await assert.rejects(load(42), TypeError);
+  await assert.rejects(load({ today: 5 }), TypeError);
+  await assert.rejects(load(new Uint8Array([0, 97, 115, 109])), WebAssembly.CompileError);
+});
+
 test('CommonJS entry loads the same library', async () => {
   const { createRequire } = await import('node:module');
   const require = createRequire(import.meta.url);
