@@ -65,6 +65,10 @@ const server = createServer((req, res) => {
   res.end(req.method === 'HEAD' ? undefined : body);
 });
 
+server.on('error', (e) => {
+  console.error(e.code === 'EADDRINUSE' ? `port ${port} is taken: give another (0 picks a free one)` : String(e));
+  process.exit(1);
+});
 server.listen(port, '127.0.0.1', () => {
   console.log(`Kodownik explorer: http://127.0.0.1:${server.address().port}/`);
 });
