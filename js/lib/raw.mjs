@@ -166,7 +166,6 @@ export function createRaw(instance, cp1250) {
     const listFixed = vIndex < 0 ? 0 : fn.length - 1 - (count - 1);
     const wasmArgs = new Array(fn.length).fill(0);
     const places = kinds.some((k) => k === 'O' || k === 'B');
-    const simple = kinds.every((k) => k === 'T' || k === 'I' || k === 'U');
     const fastKinds = kinds.every((k) => k === 'T' || k === 'I' || k === 'U' || k === 'P');
 
     function checkInt(v, i) {
@@ -246,7 +245,7 @@ export function createRaw(instance, cp1250) {
     }
 
     function call(...args) {
-      const need = simple ? measureSimple(args) : measure(args);
+      const need = measure(args);
       let base = scratch;
       let own = 0;
       if (need > SCRATCH_BYTES) {
@@ -377,22 +376,6 @@ export function createRaw(instance, cp1250) {
       } finally {
         if (own) ex.free(own);
       }
-    }
-
-    // The common case: texts and integers only.
-    function measureSimple(args) {
-      if (args.length > count) return measure(args);
-      let need = 0;
-      for (let i = 0; i < count; ++i) {
-        const v = args[i];
-        if (kinds[i] === 'T') {
-          if (typeof v === 'string') need += textBytes(v);
-          else if (v !== null) return measure(args);
-        } else if (typeof v !== 'number' || (v | 0) !== v) {
-          return measure(args);
-        }
-      }
-      return need;
     }
 
     // The common case (texts and integers, small arguments, no tracing)
