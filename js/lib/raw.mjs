@@ -174,7 +174,8 @@ export function createRaw(instance, cp1250) {
       }
       const hi = kinds[i] === 'U' ? UINT_MAX : INT_MAX;
       if (!Number.isInteger(v) || v < INT_MIN || v > hi) {
-        throw new RangeError(`${where}argument ${names[i]} must be an integer in the int32 range, got ${v}`);
+        const range = kinds[i] === 'U' ? 'from -2^31 to 2^32-1' : 'in the int32 range';
+        throw new RangeError(`${where}argument ${names[i]} must be an integer ${range}, got ${v}`);
       }
     }
 
@@ -378,7 +379,7 @@ export function createRaw(instance, cp1250) {
       }
     }
 
-    // The common case (texts and integers, small arguments, no tracing)
+    // The common case (texts, integers and handles, small arguments, no tracing)
     // without the generic loop's allocations; anything else, including every
     // error, goes the generic way.
     const isText = kinds.map((kind) => kind === 'T');
