@@ -273,3 +273,46 @@ test('arguments larger than the memory grow it, and every view follows', async (
   assert.deepEqual(fresh.search(10004, 'programista').map((h) => h.code), ['213201']);
   assert.equal(fresh.title('011000', '2026-12-01').forms.length, 3);
 });
+
+test('random arguments of every kind: only the documented errors, and both paths agree', () => {
+  let seed = 20261208;
+  const rnd = (n) => {
+    seed = (seed * 1103515245 + 12345) >>> 0;
+    return (seed >>> 8) % n;
+  };
+  const pick = (list) => list[rnd(list.length)];
+  const root = k.raw.sl_PobierzSlownik(10004);
+  const texts = [null, '', '011101', '0110', '0', '1', '01012005', '122004', '311', 'K', 'PL', '01R', '\uD800', 'ż', 'x'.repeat(300)];
+  const values = {
+    T: () => pick(texts),
+    N: () => (rnd(4) === 0 ? new Uint8Array([rnd(256), rnd(256)]) : pick(texts)),
+    I: () => pick([0, 1, -1, 10004, 10015, 20050101, 200501, 2147483647, -2147483648, rnd(100000)]),
+    U: () => pick([10004, 10001, 10049, 0, 4294967295]),
+    P: () => pick([null, root, root + 12, root + 4, 17, k.raw.sl_PobierzOpisKodu(root, '0111')]),
+    O: () => pick([undefined, null, 5]),
+    B: () => pick([undefined, null]),
+    L: () => pick([null, [], ['01012005'], [pick(texts), pick(texts)]]),
+    V: () => Array.from({ length: rnd(5) }, () => pick(texts)),
+  };
+  const wrong = [undefined, true, {}, [], 1.5, 2 ** 40, 'x', Symbol('s'), 10n];
+  for (let n = 0; n < 4000; ++n) {
+    const sig = pick(SIGNATURES);
+    const args = sig.params.map((p) => values[p.kind]());
+    if (rnd(8) === 0 && args.length) args[rnd(args.length)] = pick(wrong);
+    let plain;
+    let traced;
+    try {
+      plain = k.raw[sig.name](...args);
+    } catch (e) {
+      assert.ok(e instanceof TypeError || e instanceof RangeError, `${sig.name}: ${e}`);
+      continue;
+    }
+    k._control.trace = true;
+    try {
+      traced = k.raw[sig.name](...args);
+    } finally {
+      k._control.trace = false;
+    }
+    assert.deepEqual(plain, traced, sig.name);
+  }
+});
