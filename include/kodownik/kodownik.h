@@ -172,8 +172,9 @@ int KODOWNIK_CALL ZamienStala(const KChar* title, int kind);
 int KODOWNIK_CALL fb_KVD_KodTyt_WypDok_ONE(const KChar* pass, const _stOpisKodu* slot, const KChar** dates);
 #endif
 
-/* Record layouts of the 32-bit Windows ABI. */
-#if defined(__i386__) || defined(_M_IX86)
+/* Record layouts of the 32-bit Windows ABI (WebAssembly's wasm32 lays the
+ * records out the same way). */
+#if defined(__i386__) || defined(_M_IX86) || defined(__wasm32__)
 #ifdef __cplusplus
 #define KODOWNIK_STATIC_ASSERT static_assert
 #else
