@@ -710,9 +710,10 @@ int KODOWNIK_CALL ZamienStala(const KChar* title, int kind);
 int KODOWNIK_CALL fb_KVD_KodTyt_WypDok_ONE(const KChar* pass, const _stOpisKodu* slot, const KChar** dates);
 #endif
 
-/* Record layouts of the 32-bit Windows ABI and of the 64-bit ABIs, checked
- * by the compiler wherever the header is included. */
-#if defined(__i386__) || defined(_M_IX86) || defined(__x86_64__) || defined(_M_X64)
+/* Record layouts of the 32-bit Windows ABI (WebAssembly's wasm32 lays the
+ * records out the same way) and of the 64-bit ABIs, checked by the compiler
+ * wherever the header is included. */
+#if defined(__i386__) || defined(_M_IX86) || defined(__wasm32__) || defined(__x86_64__) || defined(_M_X64)
 #if defined(__cplusplus) && (__cplusplus >= 201103L || (defined(_MSC_VER) && _MSC_VER >= 1600))
 #define KODOWNIK_STATIC_ASSERT(c, m) static_assert(c, m)
 #elif !defined(__cplusplus) && defined(__STDC_VERSION__) && __STDC_VERSION__ >= 201112L
@@ -727,7 +728,7 @@ int KODOWNIK_CALL fb_KVD_KodTyt_WypDok_ONE(const KChar* pass, const _stOpisKodu*
 #endif
 
 /* 32-bit: pointers are 4 bytes. */
-#if defined(__i386__) || defined(_M_IX86)
+#if defined(__i386__) || defined(_M_IX86) || defined(__wasm32__)
 KODOWNIK_STATIC_ASSERT(sizeof(_stOpisKodu) == 12, "_stOpisKodu is 12 bytes");
 KODOWNIK_STATIC_ASSERT(offsetof(_stOpisKodu, entries) == 4, "_stOpisKodu.entries at 4");
 KODOWNIK_STATIC_ASSERT(offsetof(_stOpisKodu, child) == 8, "_stOpisKodu.child at 8");
@@ -772,7 +773,7 @@ KODOWNIK_STATIC_ASSERT(offsetof(_stSlownikMsg, entries) == 88, "_stSlownikMsg.en
 #endif
 #endif
 
-#if defined(__i386__) || defined(_M_IX86) || defined(__x86_64__) || defined(_M_X64)
+#if defined(__i386__) || defined(_M_IX86) || defined(__wasm32__) || defined(__x86_64__) || defined(_M_X64)
 #undef KODOWNIK_STATIC_ASSERT
 #undef KODOWNIK_ASSERT_AT
 #undef KODOWNIK_ASSERT_JOIN

@@ -5,6 +5,13 @@
 
 namespace kod {
 
+#if defined(__wasm__)
+// A WebAssembly module has no clock of its own: the host gives today's date
+// in its local time as YYYYMMDD (0 when it cannot tell).
+extern "C" __attribute__((import_module("env"), import_name("kodownik_today"))) int kodownik_today();
+
+int Dzisiaj() { return kodownik_today(); }
+#else
 int Dzisiaj() {
     const std::time_t teraz = std::time(nullptr);
     if (teraz == static_cast<std::time_t>(-1)) return 0;
@@ -16,6 +23,7 @@ int Dzisiaj() {
 #endif
     return (czas.tm_year + 1900) * 10000 + (czas.tm_mon + 1) * 100 + czas.tm_mday;
 }
+#endif
 
 }  // namespace kod
 

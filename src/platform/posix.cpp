@@ -1,8 +1,8 @@
 // POSIX: load and unload through constructor/destructor functions, the
 // text buffer in a pthread key whose destructor frees it when a thread ends,
 // locks as static mutexes. Threads get their buffer on first use (POSIX has
-// no thread-start notification).
-#if !defined(_WIN32)
+// no thread-start notification). WebAssembly has its own (wasm.cpp).
+#if !defined(_WIN32) && !defined(__wasm__)
 
 #include <pthread.h>
 

@@ -1,0 +1,11 @@
+// CommonJS entry: the same library, loaded through the ES module.
+//
+//   const { load } = require('kodownik');
+//   load().then((k) => console.log(k.check(10004, '011101', '2003-01-01')));
+'use strict';
+
+function load(options) {
+  return import('./index.mjs').then((m) => m.load(options));
+}
+
+module.exports = { load, default: load };
