@@ -5,8 +5,9 @@
 # stage stays short. The runner takes every vector that holds for these
 # editions (tests/editions/filter_vectors.py) plus tests/editions/*.vec; the
 # differential test sends the same cases and a fixed-seed stream of random
-# ones to both libraries. Any report fails the run. ccache keeps a rerun on
-# unchanged sources quick.
+# ones to both libraries. Any report fails the run. With ccache the objects
+# are shared with build/asan (sanitizers.sh): the build directory is not
+# hashed, and only the editions' tables differ.
 set -uo pipefail
 cd "$(dirname "$0")/../.."
 dir=build/asan-current
@@ -18,6 +19,7 @@ export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 rt=$(clang++ -print-resource-dir 2>/dev/null)/lib/linux
 launcher=()
 if command -v ccache >/dev/null; then
+  export CCACHE_NOHASHDIR=true
   launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
 fi
 cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKODOWNIK_EDITIONS=current \
