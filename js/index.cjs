@@ -8,4 +8,7 @@ function load(options) {
   return import('./index.mjs').then((m) => m.load(options));
 }
 
-module.exports = { load, default: load };
+// The editions of the bundled module, as index.mjs and package.json state them.
+const EDITIONS = 'snapshot';
+
+module.exports = { load, default: load, EDITIONS };

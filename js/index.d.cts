@@ -225,3 +225,5 @@ export interface LoadOptions {
 
 /** Loads the module (Node: the bundled file; browsers: fetched next to the package's module). */
 export function load(options?: LoadOptions | BufferSource | URL | string | Response | WebAssembly.Module): Promise<Kodownik>;
+/** The editions of the code lists the bundled module carries (package.json: kodownik.editions). */
+export const EDITIONS: 'snapshot' | 'current';

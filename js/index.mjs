@@ -112,4 +112,11 @@ export async function load(options) {
   return Object.freeze(lib);
 }
 
+/**
+ * The editions of the code lists the bundled module carries: 'snapshot'
+ * (the reference code lists; scripts/wasm builds no other) or 'current'.
+ * package.json states the same under kodownik.editions.
+ */
+export const EDITIONS = 'snapshot';
+
 export default load;

@@ -5,6 +5,11 @@ os.pathsep), else $KODOWNIK_LIBRARY, else ../build/native/libKodownik_W.so of
 this source tree. The wheel's platform tag: $KODOWNIK_WHEEL_PLATFORM (win32,
 win_amd64), else this machine's (linux_x86_64). The Python code is the same
 for every platform; only the bundled library differs.
+
+The editions of the code lists that library carries:
+$KODOWNIK_WHEEL_EDITIONS, `snapshot` (the default) or `current`. The value
+goes into the package's description and into _lib/EDITIONS beside the
+library, which kodownik.EDITIONS reads.
 """
 
 import os
@@ -23,6 +28,18 @@ except ImportError:
         bdist_wheel = None
 
 HERE = os.path.dirname(os.path.abspath(__file__))
+DESCRIPTION = "The code dictionaries and validation rules of Polish social-insurance (ZUS) declarations"
+EDITIONS_TEXT = {
+    "snapshot": "snapshot editions (the reference code lists)",
+    "current": "current editions (the code lists followed by date to 2026)",
+}
+
+
+def editions():
+    value = os.environ.get("KODOWNIK_WHEEL_EDITIONS") or "snapshot"
+    if value not in EDITIONS_TEXT:
+        raise SystemExit("kodownik: KODOWNIK_WHEEL_EDITIONS is %r; expected snapshot or current" % value)
+    return value
 
 
 def libraries():
@@ -56,6 +73,8 @@ class BuildWithLibrary(build_py):
         os.makedirs(target)
         for f in libraries():
             shutil.copyfile(f, os.path.join(target, bundled_name(f)))  # follows links
+        with open(os.path.join(target, "EDITIONS"), "w", encoding="ascii") as f:
+            f.write(editions() + "\n")
 
 
 cmdclass = {"build_py": BuildWithLibrary}
@@ -70,4 +89,4 @@ if bdist_wheel is not None:
 
     cmdclass["bdist_wheel"] = PlatformWheel
 
-setup(cmdclass=cmdclass)
+setup(cmdclass=cmdclass, description="%s; %s" % (DESCRIPTION, EDITIONS_TEXT[editions()]))

@@ -2,7 +2,7 @@
 // running in the page; the state of a view lives in the address
 // (?d=ID&q=WORDS&kod=CODE&data=YYYY-MM-DD&widok=szukaj|kod|sprawdz|tytul),
 // so any view can be shared by its URL. The UI speaks Polish.
-import { load } from './kodownik/index.mjs';
+import { EDITIONS, load } from './kodownik/index.mjs';
 
 const $ = (id) => document.getElementById(id);
 const form = $('zapytanie');
@@ -12,6 +12,13 @@ const VIEWS = ['szukaj', 'kod', 'sprawdz', 'tytul'];
 const DEFAULT_ID = 10004;
 let k = null;
 let known = new Map(); // dictionary id -> name
+
+// The footer names the editions of the code lists the module carries.
+const EDITIONS_TEXT = {
+  snapshot: 'Wydania list kodów: snapshot (stan wzorcowy list).',
+  current: 'Wydania list kodów: current (listy z datami zmian do 2026 r.).',
+};
+$('wydania').textContent = EDITIONS_TEXT[EDITIONS] || `Wydania list kodów: ${EDITIONS}.`;
 
 // h('p', { class: 'x' }, 'text', child...): an element; texts are never parsed as HTML.
 function h(tag, attrs, ...children) {

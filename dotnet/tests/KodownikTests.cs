@@ -81,6 +81,9 @@ static class KodownikTests
             new Case("entry before 1850", () => Kodownik.Entry(10013, "1", early), range),
             new Case("entry empty code", () => Kodownik.Entry(10013, "", D(2003, 1, 1)), null),
             new Case("entry 10000 chars", () => Kodownik.Entry(10013, LongText, D(2003, 1, 1)), null),
+            // no Kodownik.editions beside a bare build: the snapshot; a package says which it carries
+            new Case("editions", () => Kodownik.Editions,
+                     Environment.GetEnvironmentVariable("KODOWNIK_EXPECT_EDITIONS") ?? "snapshot"),
         });
 
         // Admissibility.

@@ -3,7 +3,11 @@
 .nuspec, the same assembly under lib/net462 and lib/netstandard2.0, and each
 native library under its runtime folder built for that runtime's machine.
 
-    check_nupkg.py PACKAGE.nupkg VERSION
+    check_nupkg.py PACKAGE.nupkg VERSION [EDITIONS]
+
+EDITIONS (default snapshot) is what the package must state it carries: in
+its description and in Kodownik.editions beside the assembly and beside
+each native library.
 """
 
 import struct
@@ -24,6 +28,10 @@ EXPECTED = {
     "runtimes/win-x64/native/Kodownik_W.dll": ("pe", 0x8664),  # x86-64
     "runtimes/linux-x64/native/libKodownik_W.so": ("elf", 62),  # EM_X86_64
 }
+EDITIONS_FILES = ["lib/net462/Kodownik.editions", "lib/netstandard2.0/Kodownik.editions",
+                  "runtimes/win-x86/native/Kodownik.editions", "runtimes/win-x64/native/Kodownik.editions",
+                  "runtimes/linux-x64/native/Kodownik.editions"]
+EXPECTED.update({f: None for f in EDITIONS_FILES})
 
 
 def machine(data):
@@ -38,6 +46,7 @@ def machine(data):
 
 def main():
     path, version = sys.argv[1], sys.argv[2]
+    editions = sys.argv[3] if len(sys.argv) > 3 else "snapshot"
     failures = []
     with zipfile.ZipFile(path) as z:
         names = set(z.namelist())
@@ -59,9 +68,15 @@ def main():
                 got = meta.findtext("n:" + tag, namespaces=ns) if meta is not None else None
                 if got != want:
                     failures.append("nuspec %s is %r, not %r" % (tag, got, want))
+            description = meta.findtext("n:description", namespaces=ns) if meta is not None else None
+            if not description or ("Code lists: %s editions" % editions) not in description:
+                failures.append("the description does not state the %s editions: %r" % (editions, description))
             deps = meta.findall("n:dependencies/n:group/n:dependency", ns) if meta is not None else []
             if deps:
                 failures.append("the package must have no dependencies")
+        for f in EDITIONS_FILES:
+            if f in names and z.read(f) != (editions + "\n").encode("ascii"):
+                failures.append("%s holds %r, not %s" % (f, z.read(f), editions))
     for f in failures:
         print("FAIL " + f)
     print("package layout: %d entries checked, %d failures" % (len(EXPECTED), len(failures)))

@@ -45,13 +45,16 @@ index outside 0 to 4, a malformed title code given to ``title``) ValueError,
 both with a message naming the argument; no argument can crash the
 interpreter or make the library read past a buffer.
 
+EDITIONS is "snapshot" (the reference code lists) or "current" (the code
+lists followed by date to 2026): the editions of the bundled library.
+
 The library (libKodownik_W.so, Kodownik_W.dll) is loaded on first use:
 bundled with the package, else from $KODOWNIK_LIBRARY, else from the source
 tree's build/native, else from the system. It keeps no state; this package
 and the library are safe to call from any number of threads.
 """
 
-from ._library import KodownikError, library_path
+from ._library import EDITIONS, KodownikError, library_path
 from ._dictionaries import (Code, Dictionary, Entry, Found, check, check_text, children, codes, dictionaries,
                             entries, entry, search)
 from ._dates import (DateStatus, date_status, date_text, day_status, earliest, latest, month_status, month_text,
@@ -85,5 +88,5 @@ __all__ = [
     "PayerKind", "Question", "reason_fits", "relationship_matches", "relationship_has",
     "relationship_in_age_group",
     # the library
-    "native", "library_path", "KodownikError",
+    "native", "library_path", "KodownikError", "EDITIONS",
 ]

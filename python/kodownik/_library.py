@@ -207,6 +207,21 @@ def load() -> _Library:
                             "to the path of libKodownik_W.so); tried:\n  " + "\n  ".join(errors))
 
 
+def read_editions(path: str) -> str:
+    """The editions named in the file the package script writes beside the
+    bundled library: "snapshot" or "current"; "snapshot" without the file
+    (a source tree) or with anything else in it."""
+    try:
+        with open(path, encoding="ascii") as f:
+            value = f.read().strip()
+    except (OSError, UnicodeError):
+        return "snapshot"
+    return value if value in ("snapshot", "current") else "snapshot"
+
+
+EDITIONS = read_editions(os.path.join(_HERE, "_lib", "EDITIONS"))
+
+
 def library_path() -> str:
     """The path of the library this package has loaded (loading it first).
 

@@ -30,6 +30,25 @@ def cli():
     return path if os.path.isfile(path) else None
 
 
+class Editions(unittest.TestCase):
+    def test_the_file_beside_the_library_names_the_editions(self):
+        import tempfile
+        with tempfile.TemporaryDirectory() as tmp:
+            path = os.path.join(tmp, "EDITIONS")
+            for content, want in ((b"current\n", "current"), (b"snapshot\n", "snapshot"), (b" current ", "current"),
+                                  (b"", "snapshot"), (b"latest\n", "snapshot"), (b"Current\n", "snapshot"),
+                                  (b"\xff\xfe", "snapshot"), (None, "snapshot")):
+                if content is None:
+                    os.remove(path)
+                else:
+                    with open(path, "wb") as f:
+                        f.write(content)
+                self.assertEqual(_library.read_editions(path), want, content)
+        # a source tree has no such file
+        self.assertEqual(kodownik.EDITIONS, "snapshot")
+        self.assertIn("EDITIONS", kodownik.__all__)
+
+
 class Dictionaries(unittest.TestCase):
     def test_walking_covers_the_catalogue(self):
         # The catalogue's own totals (kodownik list), by walking every trie.

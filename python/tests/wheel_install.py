@@ -66,6 +66,33 @@ class Wheel(unittest.TestCase):
         self.assertEqual(r.returncode, 0, "%s\n%s%s" % (" ".join(args), r.stdout, r.stderr))
         return r.stdout
 
+    def assert_editions(self, z, editions):
+        """The wheel states its editions in its description and beside its library."""
+        self.assertEqual(z.read("kodownik/_lib/EDITIONS").decode("ascii"), editions + "\n", z.filename)
+        summary = re.search(r"^Summary: (.*)$", z.read("kodownik-1.0.0.dist-info/METADATA").decode(), re.M)
+        self.assertIsNotNone(summary, z.filename)
+        self.assertIn("; %s editions" % editions, summary.group(1))
+
+    def test_a_wheel_of_the_current_editions_says_so(self):
+        self.assertIsNotNone(self.python, "no python3 with venv, pip, setuptools and wheel (scripts/install-deps)")
+        current = os.environ.get("KODOWNIK_CURRENT_BUILD", os.path.join(ROOT, "build", "editions-current"))
+        lib = os.path.join(current, "libKodownik_W.so")
+        if not os.path.isfile(lib):
+            self.skipTest("no current editions build at %s" % current)
+        dist = os.path.join(self.tmp, "dist-current")
+        out = self.run_checked(["bash", os.path.join(ROOT, "scripts", "package-python"), "--editions", "current",
+                                "--native", current, "--out", dist, "--windows", "/nonexistent",
+                                "--windows-x64", "/nonexistent"])
+        self.assertEqual(sorted(os.listdir(dist)), ["kodownik-1.0.0-py3-none-linux_x86_64.whl"], out)
+        with zipfile.ZipFile(os.path.join(dist, "kodownik-1.0.0-py3-none-linux_x86_64.whl")) as z:
+            self.assert_editions(z, "current")
+            with open(lib, "rb") as f:
+                self.assertEqual(z.read("kodownik/_lib/libKodownik_W.so"), f.read())
+        r = subprocess.run(["bash", os.path.join(ROOT, "scripts", "package-python"), "--editions", "latest",
+                            "--out", dist], capture_output=True, text=True)
+        self.assertEqual(r.returncode, 2)
+        self.assertIn("expected snapshot or current", r.stderr)
+
     def test_build_install_and_run_the_readme_example(self):
         self.assertIsNotNone(self.python, "no python3 with venv, pip, setuptools and wheel (scripts/install-deps)")
         example = readme_example()
@@ -86,7 +113,8 @@ class Wheel(unittest.TestCase):
                 self.assertIn("kodownik/py.typed", names)
                 self.assertIn("kodownik/native.py", names)
                 self.assertEqual({n for n in names if n.startswith("kodownik/_lib/")},
-                                 {"kodownik/_lib/" + want_lib[platform]}, w)
+                                 {"kodownik/_lib/" + want_lib[platform], "kodownik/_lib/EDITIONS"}, w)
+                self.assert_editions(z, "snapshot")
                 self.assertIn("Tag: py3-none-" + platform, z.read("kodownik-1.0.0.dist-info/WHEEL").decode())
                 if platform.startswith("win"):
                     dll = os.path.join(self.tmp, platform + ".dll")
@@ -115,12 +143,14 @@ class Wheel(unittest.TestCase):
 
         # Outside the source tree: the bundled library answers, before any
         # KODOWNIK_LIBRARY.
-        where = self.run_checked([py, "-c", "import kodownik; print(kodownik.__file__); print(kodownik.library_path())"],
+        where = self.run_checked([py, "-c", "import kodownik; print(kodownik.__file__); print(kodownik.library_path()); "
+                                  "print(kodownik.EDITIONS)"],
                                  env=dict(clean, KODOWNIK_LIBRARY="/nonexistent/libKodownik_W.so"),
                                  cwd=self.tmp).split()
         site = os.path.join(env_dir, "lib")
         self.assertTrue(where[0].startswith(site), where)
         self.assertEqual(where[1], os.path.join(os.path.dirname(where[0]), "_lib", "libKodownik_W.so"))
+        self.assertEqual(where[2], "snapshot")
 
         path = os.path.join(self.tmp, "example.txt")
         with open(path, "w", encoding="utf-8") as f:

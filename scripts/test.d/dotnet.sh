@@ -77,7 +77,21 @@ package() {
   python3 dotnet/tests/check_nupkg.py "$nupkg" "$version" || return 1
   rm -rf "$dir"; python3 -m zipfile -e "$nupkg" "$dir"
   env LD_LIBRARY_PATH="$dir/runtimes/linux-x64/native" MONO_PATH="$dir/lib/netstandard2.0" \
-    mono "$out/example.exe" | diff -q "$out/example.expected" -
+    mono "$out/example.exe" | diff -q "$out/example.expected" - || return 1
+  # the binding tests with the package's assembly alone (not the one of
+  # build/dotnet): Kodownik.Editions reads the package's own statement
+  mkdir -p "$dir/run" && cp "$out/KodownikTests.exe" "$dir/run/"
+  env LD_LIBRARY_PATH="$dir/runtimes/linux-x64/native" MONO_PATH="$dir/lib/netstandard2.0" \
+    KODOWNIK_EXPECT_EDITIONS=snapshot mono "$dir/run/KodownikTests.exe" src/frame/exports.txt | tail -n 1 \
+    | grep -q " 0 failed" || return 1
+  # the package of the current editions, where their three builds exist
+  if [ -f build/windows-current/current/Kodownik_W.dll ] && [ -f build/windows-x64-current/current/Kodownik_W.dll ] \
+     && [ -f build/editions-current/libKodownik_W.so ]; then
+    KODOWNIK_EDITIONS=current bash scripts/package-dotnet >/dev/null || return 1
+    python3 dotnet/tests/check_nupkg.py "dist/current/Kodownik.$version.nupkg" "$version" current || return 1
+  else
+    echo "dotnet: no current editions package (its Windows and Linux builds are not all there)"
+  fi
 }
 step "NuGet package" package
 exit $status

@@ -3,7 +3,10 @@
 # AddressSanitizer + UndefinedBehaviorSanitizer (build/asan, clang: far
 # quicker to compile with these sanitizers than gcc) and under
 # ThreadSanitizer (build/tsan, gcc: the clang 14 TSan runtime cannot start on
-# current kernels). Any report fails the run.
+# current kernels). Any report fails the run. ccache, where present, is told
+# not to hash the build directory, so build/asan and build/asan-current (the
+# current editions, sanitizers-current.sh) share every object but the
+# editions' tables.
 set -uo pipefail
 cd "$(dirname "$0")/../.."
 jobs=$(nproc 2>/dev/null || echo 2)
@@ -20,6 +23,10 @@ clang_opts=(-DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
             -DCMAKE_SHARED_LINKER_FLAGS="-shared-libsan -Wl,-rpath,$rt"
             -DCMAKE_EXE_LINKER_FLAGS="-shared-libsan -Wl,-rpath,$rt")
 gcc_opts=(-DCMAKE_C_COMPILER=gcc -DCMAKE_CXX_COMPILER=g++)
+if command -v ccache >/dev/null; then
+  export CCACHE_NOHASHDIR=true
+  clang_opts+=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
+fi
 
 status=0
 run() {  # DIR SANITIZERS CMAKE-OPTIONS...

@@ -77,6 +77,9 @@ await step('the page loads and answers', async () => {
   const first = await page.evaluate(() => document.body.dataset.pierwszaOdpowiedzMs);
   console.log(`      first answer ${first} ms after the start of navigation`);
   assert.match(await answer(), /Jak korzystać/);
+  // the footer says which editions the module carries, as the package does
+  const { EDITIONS } = await import('../../js/index.mjs');
+  assert.match(await page.$eval('#wydania', (el) => el.textContent), new RegExp(`Wydania list kodów: ${EDITIONS} `));
 });
 
 await step('search 10004 for "programista" with the keyboard', async () => {
