@@ -3,11 +3,9 @@
 #include "benefits/tables.h"
 #include "dictionary/trie.h"
 #include "frame/build.h"
-#include "frame/builders.h"
+#include "frame/result.h"
 
 namespace kod {
-
-extern const ZrodloTrie kTrieKodySwRazem;  // generated, src/data/benefit_pairs.cpp
 
 // Part of the one-time build.
 void BudujSlownikKodySwRazem() { ZbudujTrie(kTrieKodySwRazem); }
@@ -22,16 +20,16 @@ using namespace kod;
 // date is -1, one such entry holds the date YYYYMMDD (compared as a full
 // date: a month YYYYMM lies before every entry). One direction only.
 extern "C" KOD_EXPORT KodBool fb_KVDKodySwiadMogaBycRazem(const KChar* first, const KChar* second, int date) {
-    if (sl_PoprawnyKod(first, 3) != 0 || sl_PoprawnyKod(second, 3) != 0) return 0;
+    if (!KodCyfrowy(first, 3) || !KodCyfrowy(second, 3)) return kNieBool;
     ZbudujSlowniki();
-    const _stOpisKodu* slot = sl_PobierzOpisKodu(KorzenKodySwRazem(), first);
-    if (!slot) return 0;
+    const _stOpisKodu* slot = ZnajdzSlot(KorzenKodySwRazem(), first);
+    if (!slot) return kNieBool;
     const int count = static_cast<int>(CharValue(slot->count));
     for (int i = 0; i < count; ++i) {
         const _stOpisOkresu& e = slot->entries[i];
         // The date first: it is the cheaper test and rules out most entries.
-        if (date != -1 && !(e.valid_from <= date && date <= e.valid_to)) continue;
-        if (TextEqual(e.short_text, second)) return 1;
+        if (date != -1 && !WOkresie(date, true, e.valid_from, e.valid_to, true)) continue;
+        if (TextEqual(e.short_text, second)) return kTakBool;
     }
-    return 0;
+    return kNieBool;
 }

@@ -97,10 +97,6 @@ int OdwiedzDate(Visitor& visit, int value, bool dzien) {
     }
 }
 
-inline bool DataPoprawna(const KChar* t) {
-    return sl_PoprawnaData_DDMMRRRR(t) == 0 || sl_PoprawnaData_MMRRRR(t) == 0;
-}
-
 }  // namespace detail
 
 // The visitor is called as visit(value, is_day) when it takes two arguments,
@@ -108,46 +104,49 @@ inline bool DataPoprawna(const KChar* t) {
 // or today) and false for a YYYYMM value (6-character text). It tells the
 // form of the text even where a day value of a year below 100 is not above
 // 999999.
+//
+// Each text is checked once: the first pass stops at the first date and
+// keeps its value; the second skips the texts before it (none is a date)
+// and reads each later text once.
 template <class Source, class Visitor>
 int PrzejdzListeDat(Source& dates, Visitor&& visit) {
-    bool jest_poprawna = false;
+    std::size_t skipped = 0;
+    int first_value = 0;
+    bool first_is_day = false;
     dates.Restart();
     while (const KChar* t = dates.Next()) {
-        if (detail::DataPoprawna(t)) {
-            jest_poprawna = true;
-            break;
-        }
+        first_value = WartoscDaty(t, first_is_day);
+        if (first_value != 0) break;
+        ++skipped;
     }
 
-    bool dzis_odczytany = false;
-    int dzis = 0;
-    dates.Restart();
-    while (const KChar* t = dates.Next()) {
-        int value;
-        bool dzien;
-        if (!jest_poprawna) {
-            // No text of the list is a date: each stands for today.
-            if (!dzis_odczytany) {
-                dzis = Dzisiaj();
-                dzis_odczytany = true;
+    if (first_value == 0) {
+        // No text of the list is a date: each stands for today.
+        bool today_read = false;
+        int today = 0;
+        dates.Restart();
+        while (dates.Next()) {
+            if (!today_read) {
+                today = Dzisiaj();
+                today_read = true;
             }
-            value = dzis;
-            dzien = true;
-        } else {
-            if (!detail::DataPoprawna(t)) continue;
-            const std::size_t n = TextLengthUpTo(t, 8);
-            if (n == 8) {
-                value = sl_PrzeksztalcDate_DDMMRRRR(t);
-                dzien = true;
-            } else if (n == 6) {
-                value = sl_PrzeksztalcDate_MMRRRR(t);
-                dzien = false;
-            } else {
-                return kListaBlad;
-            }
+            if (today == 0) return kListaBlad;
+            const int r = detail::OdwiedzDate(visit, today, true);
+            if (r != kListaDalej) return r;
         }
-        if (value == 0) return kListaBlad;
-        const int r = detail::OdwiedzDate(visit, value, dzien);
+        return kListaKoniec;
+    }
+
+    dates.Restart();
+    for (std::size_t i = 0; i < skipped; ++i) dates.Next();
+    dates.Next();  // the first date, read above
+    int r = detail::OdwiedzDate(visit, first_value, first_is_day);
+    if (r != kListaDalej) return r;
+    while (const KChar* t = dates.Next()) {
+        bool is_day = false;
+        const int value = WartoscDaty(t, is_day);
+        if (value == 0) continue;  // neither form: skipped
+        r = detail::OdwiedzDate(visit, value, is_day);
         if (r != kListaDalej) return r;
     }
     return kListaKoniec;

@@ -28,7 +28,7 @@ int SprawdzCyfry(const KChar* s, std::size_t n) {
     for (std::size_t i = 0; i < n; ++i) {
         if (!IsDigit(s[i])) return kDataZlaDlugoscLubZnak;
     }
-    return s[n] == 0 ? 0 : kDataZlaDlugoscLubZnak;
+    return s[n] == 0 ? kDataPoprawna : kDataZlaDlugoscLubZnak;
 }
 
 bool MiesiacPoprawny(int miesiac) { return miesiac >= 1 && miesiac <= 12; }
@@ -41,53 +41,77 @@ constexpr int kRokMiesiacaOd = 1850;
 constexpr int kRokMiesiacaDo = 2020;
 
 }  // namespace
-}  // namespace kod
 
-using namespace kod;
-
-extern "C" KOD_EXPORT int sl_PoprawnaData_DDMMRRRR(const KChar* text) {
-    if (!text) return -1;
+int PoprawnaDataDDMMRRRR(const KChar* text) {
+    if (!text) return kDataBrak;
     if (int r = SprawdzCyfry(text, 8)) return r;
     const int miesiac = Liczba(text + 2, 2);
     if (!MiesiacPoprawny(miesiac)) return kDataZlyMiesiac;
     const int rok = Liczba(text + 4, 4);
     if (!DzienPoprawny(Liczba(text, 2), miesiac, RokPrzestepny(rok))) return kDataZlyDzien;
-    return 0;
+    return kDataPoprawna;
 }
 
-extern "C" KOD_EXPORT int sl_PoprawnaData_MMRRRR(const KChar* text) {
-    if (!text) return -1;
+int PoprawnaDataMMRRRR(const KChar* text) {
+    if (!text) return kDataBrak;
     if (int r = SprawdzCyfry(text, 6)) return r;
     if (!MiesiacPoprawny(Liczba(text, 2))) return kDataZlyMiesiac;
     const int rok = Liczba(text + 2, 4);
     if (rok < kRokMiesiacaOd || rok > kRokMiesiacaDo) return kDataZlyRok;
-    return 0;
+    return kDataPoprawna;
 }
 
-extern "C" KOD_EXPORT int sl_PoprawnaData_DDMM(const KChar* text) {
-    if (!text) return -1;
+int PoprawnaDataDDMM(const KChar* text) {
+    if (!text) return kDataBrak;
     if (int r = SprawdzCyfry(text, 4)) return r;
     const int miesiac = Liczba(text + 2, 2);
     if (!MiesiacPoprawny(miesiac)) return kDataZlyMiesiac;
     // Without a year 29 February is a possible day.
     if (!DzienPoprawny(Liczba(text, 2), miesiac, true)) return kDataZlyDzien;
-    return 0;
+    return kDataPoprawna;
 }
 
-extern "C" KOD_EXPORT int sl_PrzeksztalcDate_DDMMRRRR(const KChar* text) {
+int PrzeksztalcDateDDMMRRRR(const KChar* text) {
     if (!text) return -1;
-    if (sl_PoprawnaData_DDMMRRRR(text) != 0) return Dzisiaj();
+    if (PoprawnaDataDDMMRRRR(text) != kDataPoprawna) return Dzisiaj();
     return Liczba(text + 4, 4) * 10000 + Liczba(text + 2, 2) * 100 + Liczba(text, 2);
 }
 
-extern "C" KOD_EXPORT int sl_PrzeksztalcDate_MMRRRR(const KChar* text) {
+int PrzeksztalcDateMMRRRR(const KChar* text) {
     if (!text) return -1;
-    if (sl_PoprawnaData_MMRRRR(text) != 0) return Dzisiaj() / 100;
+    if (PoprawnaDataMMRRRR(text) != kDataPoprawna) return Dzisiaj() / 100;
     return Liczba(text + 2, 4) * 100 + Liczba(text, 2);
 }
 
-extern "C" KOD_EXPORT int sl_PrzeksztalcDate_DDMM(const KChar* text) {
+int PrzeksztalcDateDDMM(const KChar* text) {
     if (!text) return -1;
-    if (sl_PoprawnaData_DDMM(text) != 0) return Dzisiaj() % 10000;
+    if (PoprawnaDataDDMM(text) != kDataPoprawna) return Dzisiaj() % 10000;
     return Liczba(text + 2, 2) * 100 + Liczba(text, 2);
 }
+
+int WartoscDaty(const KChar* text, bool& day) {
+    if (!text) return 0;
+    if (PoprawnaDataDDMMRRRR(text) == kDataPoprawna) {
+        day = true;
+        return Liczba(text + 4, 4) * 10000 + Liczba(text + 2, 2) * 100 + Liczba(text, 2);
+    }
+    if (PoprawnaDataMMRRRR(text) == kDataPoprawna) {
+        day = false;
+        return Liczba(text + 2, 4) * 100 + Liczba(text, 2);
+    }
+    return 0;
+}
+
+}  // namespace kod
+
+// The exports: thin wrappers.
+extern "C" {
+
+KOD_EXPORT int sl_PoprawnaData_DDMMRRRR(const KChar* text) { return kod::PoprawnaDataDDMMRRRR(text); }
+KOD_EXPORT int sl_PoprawnaData_MMRRRR(const KChar* text) { return kod::PoprawnaDataMMRRRR(text); }
+KOD_EXPORT int sl_PoprawnaData_DDMM(const KChar* text) { return kod::PoprawnaDataDDMM(text); }
+KOD_EXPORT int sl_PrzeksztalcDate_DDMMRRRR(const KChar* text) { return kod::PrzeksztalcDateDDMMRRRR(text); }
+KOD_EXPORT int sl_PrzeksztalcDate_MMRRRR(const KChar* text) { return kod::PrzeksztalcDateMMRRRR(text); }
+KOD_EXPORT int sl_PrzeksztalcDate_DDMM(const KChar* text) { return kod::PrzeksztalcDateDDMM(text); }
+
+}  // extern "C"

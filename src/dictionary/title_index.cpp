@@ -1,9 +1,10 @@
 // The dense title-rule index: one reference per possible six-character title
 // code (first digit 0-5, then three digits, pension-right digit 0-2,
 // disability-degree digit 0-4).
+#include "dictionary/title_index.h"
+
+#include "dates/dates.h"
 #include "frame/build.h"
-#include "frame/builders.h"
-#include "titles/rules.h"
 
 namespace kod {
 namespace {
@@ -65,6 +66,20 @@ const _stZasadyPodlegania* PobierzZasadyKoduTytulu(const KChar* code) {
     if (index < 0) return nullptr;
     const PozycjaIndeksu p = g_indeks[index];
     return p == 0 ? nullptr : kZasadyKodow[p - 1].record;
+}
+
+bool TytulObowiazuje(const KChar* code, int r) {
+    if (!KodCyfrowy(code, 6)) return false;
+    const _stZasadyPodlegania* record = PobierzZasadyKoduTytulu(code);
+    if (!record) return false;
+    if (r == 0) return true;
+    for (const ListaOkresowPodlegania& list : record->dni) {
+        if (!list.periods) continue;
+        for (int i = 0; i < list.count; ++i) {
+            if (DataWOkresie(r, list.periods[i].valid_from, list.periods[i].valid_to)) return true;
+        }
+    }
+    return false;
 }
 
 }  // namespace kod

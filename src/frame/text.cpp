@@ -5,6 +5,23 @@
 
 namespace kod {
 
+bool KodCyfrowy(const KChar* code, int length) {
+    if (!code || length < 0) return false;
+    if (length > 0) {
+        // One pass: a NUL before the last position is not a digit.
+        const std::size_t limit = static_cast<std::size_t>(length);
+        for (std::size_t i = 0; i < limit; ++i) {
+            if (!IsDigit(code[i])) return false;
+        }
+        return code[limit] == 0;
+    }
+    for (const KChar* p = code; *p; ++p) {
+        if (!IsDigit(*p)) return false;
+    }
+    return true;
+}
+
+
 long TextToLong(const KChar* s) {
     if (!s) return 0;
     // White space as the C runtime sees it in the "C" locale.

@@ -8,13 +8,7 @@
 
 #include <cstddef>
 
-// Exported functions carry this on their definitions; the export list
-// (version script / .def) decides what really leaves the library.
-#if defined(_WIN32)
-#define KOD_EXPORT
-#else
-#define KOD_EXPORT __attribute__((visibility("default")))
-#endif
+#include "platform/platform.h"  // KOD_EXPORT
 
 namespace kod {
 
@@ -70,6 +64,11 @@ inline bool TextStartsWithAscii(const KChar* s, const char* prefix) {
     }
     return true;
 }
+
+// A code of digits only: exactly `length` of them (read no further than one
+// past that), or any number of them, none included, when length is 0. A
+// null code or a negative length is not one.
+bool KodCyfrowy(const KChar* code, int length);
 
 // The runtime's decimal conversion (_wtol / atol): leading white space,
 // an optional sign, digits up to the first other character; 0 without digits.

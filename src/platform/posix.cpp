@@ -1,12 +1,15 @@
 // POSIX: load and unload through constructor/destructor functions, the
 // text buffer in a pthread key whose destructor frees it when a thread ends,
 // locks as static mutexes. Threads get their buffer on first use (POSIX has
-// no thread-start notification).
+// no thread-start notification). 8-bit texts are converted through the
+// built-in Windows-1250 table (the system has no code page of its own to
+// offer).
 #if !defined(_WIN32)
 
 #include <pthread.h>
 
-#include "frame/thread_buffer.h"
+#include <ctime>
+
 #include "platform/platform.h"
 
 namespace kod {
@@ -17,6 +20,10 @@ pthread_mutex_t g_build = PTHREAD_MUTEX_INITIALIZER;
 pthread_mutex_t g_registry = PTHREAD_MUTEX_INITIALIZER;
 pthread_key_t g_key;
 bool g_key_ready = false;
+
+const char16_t kCp1250[256] = {
+#include "platform/cp1250_table.inc"
+};
 
 void KoniecWatku(void* value) { PrzyKoncuWatku(value); }
 
@@ -41,6 +48,24 @@ void OdblokujRejestr() { pthread_mutex_unlock(&g_registry); }
 void* WartoscWatku() { return g_key_ready ? pthread_getspecific(g_key) : nullptr; }
 void UstawWartoscWatku(void* value) {
     if (g_key_ready) pthread_setspecific(g_key, value);
+}
+
+int DataLokalna() {
+    const std::time_t now = std::time(nullptr);
+    if (now == static_cast<std::time_t>(-1)) return 0;
+    std::tm local{};
+    if (!localtime_r(&now, &local)) return 0;
+    return (local.tm_year + 1900) * 10000 + (local.tm_mon + 1) * 100 + local.tm_mday;
+}
+
+bool Na16Bitow(const char* text, char16_t* out, int cap, bool /*ansi*/) {
+    if (!text || !out || cap <= 0) return false;
+    int n = 0;
+    while (n < cap && text[n]) ++n;
+    if (n >= cap) return false;
+    for (int i = 0; i < n; ++i) out[i] = kCp1250[static_cast<unsigned char>(text[i])];
+    out[n] = 0;
+    return true;
 }
 
 }  // namespace platform

@@ -5,16 +5,10 @@
 #include "dates/dates.h"
 #include "dictionary/trie.h"
 #include "frame/build.h"
-#include "frame/builders.h"
+#include "frame/result.h"
+#include "titles/forms.h"
 
 namespace kod {
-
-// Generated tables (src/data/form_titles_*.cpp). ZUS RNA and ZUS RCA share one.
-extern const ZrodloTrie kTrieFormularzaDRA;
-extern const ZrodloTrie kTrieFormularzaRNA_RCA;
-extern const ZrodloTrie kTrieFormularzaRZA;
-extern const ZrodloTrie kTrieFormularzaZUA;
-extern const ZrodloTrie kTrieFormularzaZZA;
 
 namespace {
 
@@ -22,58 +16,53 @@ const ZrodloTrie* const kTablice[kFormCount] = {
     &kTrieFormularzaDRA, &kTrieFormularzaRNA_RCA, &kTrieFormularzaRZA, &kTrieFormularzaZUA, &kTrieFormularzaZZA,
 };
 
-constexpr int kNajwiekszyMiesiac = 999999;  // values up to this are months (YYYYMM)
-
 // One period against one date. The entry's precision is told by its
 // valid-from, the date's by the form of its text (8 characters: a day), so
 // that a day of a year below 100, whose value is small, is never read as a
-// month. A month date against a day entry compares with the entry's months;
-// a day date against a month entry compares its month.
-bool DataWpisu(const _stOpisOkresu& wpis, int data, bool dzien) {
-    const bool wpis_dzienny = wpis.valid_from > kNajwiekszyMiesiac;
-    if (wpis_dzienny && !dzien) return wpis.valid_from / 100 <= data && data <= wpis.valid_to / 100;
-    if (!wpis_dzienny && dzien) return wpis.valid_from <= data / 100 && data / 100 <= wpis.valid_to;
-    return wpis.valid_from <= data && data <= wpis.valid_to;
+// month.
+bool DataWpisu(const _stOpisOkresu& entry, int date, bool is_day) {
+    return WOkresie(date, is_day, entry.valid_from, entry.valid_to, entry.valid_from > kNajwiekszyMiesiac);
 }
 
-// 0 when one date of the list lies in one of the slot's periods, else -1.
-// The list is walked by the shared walk (invalid texts skipped, or today
-// when no text is a date); a date text of another length ends with -1.
-template <class Zrodlo>
-int DopasujDaty(const _stOpisKodu& slot, Zrodlo& daty) {
-    const unsigned liczba = CharValue(slot.count);
-    const _stOpisOkresu* wpisy = slot.entries;
-    if (liczba == 0 || !wpisy) return -1;
-    const int wynik = PrzejdzListeDat(daty, [&](int data, bool dzien) {
-        for (unsigned i = 0; i < liczba; ++i) {
-            if (DataWpisu(wpisy[i], data, dzien)) return 0;
+// kTak when one date of the list lies in one of the slot's periods, else
+// kNie. The list is walked by the shared walk (invalid texts skipped, or
+// today when no text is a date).
+template <class Source>
+int DopasujDaty(const _stOpisKodu& slot, Source& dates) {
+    const unsigned count = CharValue(slot.count);
+    const _stOpisOkresu* entries = slot.entries;
+    if (count == 0 || !entries) return kNie;
+    constexpr int kZnaleziona = 0;  // a visitor result that stops the walk: a date matched
+    const int result = PrzejdzListeDat(dates, [&](int date, bool is_day) {
+        for (unsigned i = 0; i < count; ++i) {
+            if (DataWpisu(entries[i], date, is_day)) return kZnaleziona;
         }
         return kListaDalej;
     });
-    return wynik == 0 ? 0 : -1;
+    return Odpowiedz(result == kZnaleziona);
 }
 
 // The form check behind the six variadic exports: the three parts form one
 // six-digit code, which the form's table must hold; without dates that is
 // enough, otherwise one of the dates must lie in one of its periods.
-int SprawdzNaFormularzu(Formularz form, const KChar* tytul, const KChar* emerytura, const KChar* niepelnosprawnosc,
-                        va_list daty) {
+int SprawdzNaFormularzu(Formularz form, const KChar* title4, const KChar* pension, const KChar* disability,
+                        va_list dates) {
     ZbudujSlowniki();
-    KChar kod[8];  // six digits and the NUL; a longer join fails
-    if (JoinTexts(kod, 8, tytul, emerytura, niepelnosprawnosc) != 6 || sl_PoprawnyKod(kod, 6) != 0) return -1;
-    const _stOpisKodu* slot = ZnajdzSlot(KorzenTrie(*kTablice[form]), kod);
-    if (!slot || CharValue(slot->count) == 0) return -1;
+    KChar code[8];  // six digits and the NUL; a longer join fails
+    if (JoinTexts(code, 8, title4, pension, disability) != 6 || !KodCyfrowy(code, 6)) return kNie;
+    const _stOpisKodu* slot = ZnajdzSlot(KorzenTrie(*kTablice[form]), code);
+    if (!slot || CharValue(slot->count) == 0) return kNie;
 
-    va_list reszta;
-    va_copy(reszta, daty);
-    const KChar* pierwsza = va_arg(reszta, const KChar*);
-    int wynik = 0;
-    if (pierwsza) {
-        ZrodloDatVa lista(pierwsza, reszta);
-        wynik = DopasujDaty(*slot, lista);
+    va_list rest;
+    va_copy(rest, dates);
+    const KChar* first = va_arg(rest, const KChar*);
+    int result = kTak;
+    if (first) {
+        ZrodloDatVa list(first, rest);
+        result = DopasujDaty(*slot, list);
     }
-    va_end(reszta);
-    return wynik;
+    va_end(rest);
+    return result;
 }
 
 }  // namespace
@@ -87,19 +76,19 @@ void BudujTabliceFormularza(Formularz form) {
 // The pass-through text is handed on by the form checks and read by nobody.
 KOD_EXPORT int fb_KVD_KodTyt_WypDok_ONE(const KChar* /*pass*/, const _stOpisKodu* slot, const KChar** dates) {
     kod::ZbudujSlowniki();
-    if (!slot) return -1;
-    kod::ZrodloDatTablica lista(dates);
-    return kod::DopasujDaty(*slot, lista);
+    if (!slot) return kod::kNie;
+    kod::ZrodloDatTablica list(dates);
+    return kod::DopasujDaty(*slot, list);
 }
 
-#define KOD_FORMULARZ(nazwa, form)                                                                              \
-    extern "C" KOD_EXPORT int nazwa(const KChar* /*pass*/, const KChar* title4, const KChar* pension,          \
-                                    const KChar* disability, ...) {                                             \
-        va_list daty;                                                                                           \
-        va_start(daty, disability);                                                                             \
-        const int wynik = kod::SprawdzNaFormularzu(kod::form, title4, pension, disability, daty);               \
-        va_end(daty);                                                                                           \
-        return wynik;                                                                                           \
+#define KOD_FORMULARZ(name, form)                                                                               \
+    extern "C" KOD_EXPORT int name(const KChar* /*pass*/, const KChar* title4, const KChar* pension,           \
+                                   const KChar* disability, ...) {                                              \
+        va_list dates;                                                                                          \
+        va_start(dates, disability);                                                                            \
+        const int result = kod::SprawdzNaFormularzu(kod::form, title4, pension, disability, dates);             \
+        va_end(dates);                                                                                          \
+        return result;                                                                                          \
     }
 
 KOD_FORMULARZ(fb_KVD_KodTyt_WypDok_DRA_ONE, kFormDRA)

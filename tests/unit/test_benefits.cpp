@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "benefits/tables.h"
+#include "dates/dates.h"
 #include "benefits/text8.h"
 #include "frame/build.h"
 #include "platform/platform.h"
@@ -122,12 +123,25 @@ TEST(Text8, ConversionIsBoundedAndReadsWindows1250) {
     EXPECT_EQ(std::u16string(out), std::u16string({0x0142, 0x0105, 0x20AC, 0x0081, 0x0104}));
 }
 
-TEST(Text8, BothBuildsRejectTextsPastTheBound) {
-    const std::string fits(63, '1'), too_long(64, '1');
-    EXPECT_NE(Tekst8<64>(fits.c_str()).get(), nullptr);
-    EXPECT_EQ(Tekst8<64>(too_long.c_str()).get(), nullptr);
-    EXPECT_EQ(Tekst8<64>(nullptr).get(), nullptr);
-    const Tekst8<64> t("311");
+// Kodownik_W converts up to 1023 characters and takes a longer text for
+// null; Kodownik_A uses the bytes as they are, whatever their length.
+TEST(Text8, TheBoundIsTheBuffersInWAndNoneInA) {
+    struct Case {
+        std::size_t length;
+        bool w_text;  // Kodownik_W gets a text (not null)
+    };
+    const Case cases[] = {{0, true}, {63, true}, {64, true}, {1022, true}, {1023, true}, {1024, false}, {5000, false}};
+    for (const Case& c : cases) {
+        const std::string text(c.length, '1');
+        const Tekst8 t(text.c_str());
+        const bool expected = kWide ? c.w_text : true;
+        EXPECT_EQ(t.get() != nullptr, expected) << "length " << c.length;
+        if (t.get()) {
+            EXPECT_EQ(TextLength(t.get()), c.length) << "length " << c.length;
+        }
+    }
+    EXPECT_EQ(Tekst8(nullptr).get(), nullptr);
+    const Tekst8 t("311");
     ASSERT_NE(t.get(), nullptr);
     EXPECT_EQ(TextToLong(t.get()), 311);
 }

@@ -6,7 +6,7 @@
 #include "dictionary/catalogue.h"
 #include "dictionary/trie.h"
 #include "frame/text.h"
-#include "titles/rules.h"
+#include "dictionary/title_index.h"
 
 namespace {
 
