@@ -76,10 +76,4 @@ std::string FormatDate(int value) {
     return out;
 }
 
-bool InPeriod(int ref, int from, int to) {
-    if (ref == 0) return true;
-    if (ref > 999999) return from <= ref && ref <= to;
-    return from / 100 <= ref && ref <= to / 100;
-}
-
 }  // namespace kodcli
