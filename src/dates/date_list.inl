@@ -116,11 +116,11 @@ int PrzejdzListeDat(Source& dates, Visitor&& visit) {
     dates.Restart();
     while (const KChar* t = dates.Next()) {
         first_value = WartoscDaty(t, first_is_day);
-        if (first_value != 0) break;
+        if (first_value != kBezDaty) break;
         ++skipped;
     }
 
-    if (first_value == 0) {
+    if (first_value == kBezDaty) {
         // No text of the list is a date: each stands for today.
         bool today_read = false;
         int today = 0;
@@ -145,7 +145,7 @@ int PrzejdzListeDat(Source& dates, Visitor&& visit) {
     while (const KChar* t = dates.Next()) {
         bool is_day = false;
         const int value = WartoscDaty(t, is_day);
-        if (value == 0) continue;  // neither form: skipped
+        if (value == kBezDaty) continue;  // neither form: skipped
         r = detail::OdwiedzDate(visit, value, is_day);
         if (r != kListaDalej) return r;
     }

@@ -72,25 +72,25 @@ int PoprawnaDataDDMM(const KChar* text) {
 }
 
 int PrzeksztalcDateDDMMRRRR(const KChar* text) {
-    if (!text) return -1;
+    if (!text) return kDataBrak;
     if (PoprawnaDataDDMMRRRR(text) != kDataPoprawna) return Dzisiaj();
     return Liczba(text + 4, 4) * 10000 + Liczba(text + 2, 2) * 100 + Liczba(text, 2);
 }
 
 int PrzeksztalcDateMMRRRR(const KChar* text) {
-    if (!text) return -1;
+    if (!text) return kDataBrak;
     if (PoprawnaDataMMRRRR(text) != kDataPoprawna) return Dzisiaj() / 100;
     return Liczba(text + 2, 4) * 100 + Liczba(text, 2);
 }
 
 int PrzeksztalcDateDDMM(const KChar* text) {
-    if (!text) return -1;
+    if (!text) return kDataBrak;
     if (PoprawnaDataDDMM(text) != kDataPoprawna) return Dzisiaj() % 10000;
     return Liczba(text + 2, 2) * 100 + Liczba(text, 2);
 }
 
 int WartoscDaty(const KChar* text, bool& day) {
-    if (!text) return 0;
+    if (!text) return kBezDaty;
     if (PoprawnaDataDDMMRRRR(text) == kDataPoprawna) {
         day = true;
         return Liczba(text + 4, 4) * 10000 + Liczba(text + 2, 2) * 100 + Liczba(text, 2);
@@ -99,7 +99,7 @@ int WartoscDaty(const KChar* text, bool& day) {
         day = false;
         return Liczba(text + 2, 4) * 100 + Liczba(text, 2);
     }
-    return 0;
+    return kBezDaty;
 }
 
 }  // namespace kod

@@ -12,7 +12,7 @@ int Dzisiaj();
 // The form checks and conversions of date texts behind the sl_PoprawnaData_
 // and sl_PrzeksztalcDate_ exports. A check returns kDataPoprawna, kDataBrak
 // for a null text, or the status code of the first fault; a conversion gives
-// -1 for a null text, today's date (month, day-month) for an ill-formed one.
+// kDataBrak (-1) for a null text, today's date (month, day-month) for an ill-formed one.
 int PoprawnaDataDDMMRRRR(const KChar* text);
 int PoprawnaDataMMRRRR(const KChar* text);
 int PoprawnaDataDDMM(const KChar* text);
@@ -25,6 +25,10 @@ int PrzeksztalcDateDDMM(const KChar* text);
 // month number YYYYMM (day = false), else 0. A day of a year below 100 keeps
 // its small value; day tells its form.
 int WartoscDaty(const KChar* text, bool& day);
+
+// The value of a date text that is no date (WartoscDaty, WartoscOdniesienia,
+// DataWedlugDlugosci); no date number or month number is 0.
+constexpr int kBezDaty = 0;
 
 // A date text read by its length: "MMRRRR" gives YYYYMM, "DDMMRRRR"
 // YYYYMMDD (an ill-formed text of either length the current month or day),
@@ -44,8 +48,8 @@ int WartoscOdniesienia(const KChar* date);
 // DDMMRRRR or MMRRRR date, every element is replaced by today's date (as a
 // day value); otherwise texts valid in neither form are skipped. For each
 // date the visitor gets the value (YYYYMMDD for 8-character texts, YYYYMM for
-// 6-character texts). A value of another length or 0 stops the walk with
-// kListaBlad. The visitor returns kListaDalej to go on or any other value
+// 6-character texts); each text is checked once. A clock that cannot be read
+// (today 0) stops the walk with kListaBlad. The visitor returns kListaDalej to go on or any other value
 // to stop with it. Returns kListaKoniec when the list was walked to its end.
 // A visitor that takes (int value, bool is_day) also learns the form of the
 // text: a day text of a year below 100 gives a value below 1000000.

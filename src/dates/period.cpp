@@ -20,7 +20,7 @@ int DataWedlugDlugosci(const KChar* text) {
     switch (TextLengthUpTo(text, 8)) {
         case 6: return PrzeksztalcDateMMRRRR(text);
         case 8: return PrzeksztalcDateDDMMRRRR(text);
-        default: return 0;
+        default: return kBezDaty;
     }
 }
 
