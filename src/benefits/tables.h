@@ -51,6 +51,11 @@ const _stOpisKodu* SlotTytulu(const KChar* title);
 // the one-time build; reachable only through this root).
 const _stOpisKodu* KorzenKodySwRazem();
 
+// fb_KVDKodySwiadMogaBycRazem: whether the list of the first code names the
+// second (both three digits), with an entry in force on the date unless it
+// is -1. Runs the build.
+bool MogaBycRazem(const KChar* first, const KChar* second, int date);
+
 // For titles whose insured person pays contributions on his own account,
 // the amount kinds 106 and 107 count as 105 (ZamienStala); a null title
 // changes nothing.

@@ -8,10 +8,10 @@ namespace kod {
 namespace {
 
 // The title from its three parts (four digits, one, one); null when they
-// do not join to six characters.
-const _stOpisKodu* SlotZCzesci(KChar (&buffer)[8], const KChar* title4, const KChar* pension,
+// do not join to six digits.
+const _stOpisKodu* SlotZCzesci(KChar (&buffer)[7], const KChar* title4, const KChar* pension,
                                const KChar* disability) {
-    if (JoinTexts(buffer, 8, title4, pension, disability) != 6) return nullptr;
+    if (!KodSzesciocyfrowy(buffer, title4, pension, disability)) return nullptr;
     return SlotTytulu(buffer);
 }
 
@@ -19,7 +19,7 @@ const _stOpisKodu* SlotZCzesci(KChar (&buffer)[8], const KChar* title4, const KC
 
 int KodSwDlaTytuluWMiesiacu(const KChar* title4, const KChar* pension, const KChar* disability, const KChar* code,
                             const KChar* month) {
-    KChar title[8];
+    KChar title[7];
     const _stOpisKodu* slot = SlotZCzesci(title, title4, pension, disability);
     if (!slot) return kNie;
     bool month_read = false;
@@ -53,7 +53,7 @@ extern "C" {
 KOD_EXPORT int fb_KVDZaleznosciKodSwKodTyt(const KChar* title4, const KChar* pension, const KChar* disability,
                                            const KChar* code, const KChar* date_a, const KChar* date_b,
                                            int whole_period) {
-    KChar title[8];
+    KChar title[7];
     const _stOpisKodu* slot = SlotZCzesci(title, title4, pension, disability);
     if (!slot) return kNie;
     const bool whole = (whole_period & 0xFF) != 0;

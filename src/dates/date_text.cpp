@@ -71,16 +71,24 @@ int PoprawnaDataDDMM(const KChar* text) {
     return kDataPoprawna;
 }
 
+// The conversions check and read the digits in one pass.
 int PrzeksztalcDateDDMMRRRR(const KChar* text) {
     if (!text) return kDataBrak;
-    if (PoprawnaDataDDMMRRRR(text) != kDataPoprawna) return Dzisiaj();
-    return Liczba(text + 4, 4) * 10000 + Liczba(text + 2, 2) * 100 + Liczba(text, 2);
+    if (SprawdzCyfry(text, 8) == kDataPoprawna) {
+        const int dzien = Liczba(text, 2), miesiac = Liczba(text + 2, 2), rok = Liczba(text + 4, 4);
+        if (MiesiacPoprawny(miesiac) && DzienPoprawny(dzien, miesiac, RokPrzestepny(rok)))
+            return rok * 10000 + miesiac * 100 + dzien;
+    }
+    return Dzisiaj();
 }
 
 int PrzeksztalcDateMMRRRR(const KChar* text) {
     if (!text) return kDataBrak;
-    if (PoprawnaDataMMRRRR(text) != kDataPoprawna) return Dzisiaj() / 100;
-    return Liczba(text + 2, 4) * 100 + Liczba(text, 2);
+    if (SprawdzCyfry(text, 6) == kDataPoprawna) {
+        const int miesiac = Liczba(text, 2), rok = Liczba(text + 2, 4);
+        if (MiesiacPoprawny(miesiac) && rok >= kRokMiesiacaOd && rok <= kRokMiesiacaDo) return rok * 100 + miesiac;
+    }
+    return Dzisiaj() / 100;
 }
 
 int PrzeksztalcDateDDMM(const KChar* text) {
@@ -91,13 +99,21 @@ int PrzeksztalcDateDDMM(const KChar* text) {
 
 int WartoscDaty(const KChar* text, bool& day) {
     if (!text) return kBezDaty;
-    if (PoprawnaDataDDMMRRRR(text) == kDataPoprawna) {
+    // One pass over at most nine characters: the digits, then the NUL.
+    int n = 0;
+    while (n < 8 && IsDigit(text[n])) ++n;
+    if (text[n] != 0) return kBezDaty;
+    if (n == 8) {
+        const int dzien = Liczba(text, 2), miesiac = Liczba(text + 2, 2), rok = Liczba(text + 4, 4);
+        if (!MiesiacPoprawny(miesiac) || !DzienPoprawny(dzien, miesiac, RokPrzestepny(rok))) return kBezDaty;
         day = true;
-        return Liczba(text + 4, 4) * 10000 + Liczba(text + 2, 2) * 100 + Liczba(text, 2);
+        return rok * 10000 + miesiac * 100 + dzien;
     }
-    if (PoprawnaDataMMRRRR(text) == kDataPoprawna) {
+    if (n == 6) {
+        const int miesiac = Liczba(text, 2), rok = Liczba(text + 2, 4);
+        if (!MiesiacPoprawny(miesiac) || rok < kRokMiesiacaOd || rok > kRokMiesiacaDo) return kBezDaty;
         day = false;
-        return Liczba(text + 2, 4) * 100 + Liczba(text, 2);
+        return rok * 100 + miesiac;
     }
     return kBezDaty;
 }

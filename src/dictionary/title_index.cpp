@@ -16,11 +16,13 @@ constexpr int kIndexSize = 6 * 10 * 10 * 10 * 3 * 5;
 using PozycjaIndeksu = unsigned short;
 PozycjaIndeksu g_indeks[kIndexSize];
 
-// Index of a code, or -1 when a character is out of its range. A missing
-// sixth character (a five-character code) counts as 0; characters after the
-// sixth are not examined.
+constexpr int kPozaIndeksem = -1;
+
+// Index of a code, or kPozaIndeksem when a character is out of its range. A
+// missing sixth character (a five-character code) counts as 0; characters
+// after the sixth are not examined.
 int IndeksKodu(const KChar* code) {
-    if (!code) return -1;
+    if (!code) return kPozaIndeksem;
     static const char kMax[6] = {'5', '9', '9', '9', '2', '4'};
     static const int kRadix[6] = {6, 10, 10, 10, 3, 5};
     int index = 0;
@@ -32,7 +34,7 @@ int IndeksKodu(const KChar* code) {
         } else if (c >= '0' && c <= kMax[i]) {
             d = c - '0';
         } else {
-            return -1;
+            return kPozaIndeksem;
         }
         index = index * kRadix[i] + d;
     }
@@ -62,14 +64,18 @@ const _stZasadyPodlegania* PobierzZasadyKoduTytulu(const KChar* code) {
     ZbudujSlowniki();
     // A character out of range stops the check before a later position is
     // read, so a short text is never read past its NUL.
-    int index = IndeksKodu(code);
-    if (index < 0) return nullptr;
+    const int index = IndeksKodu(code);
+    if (index == kPozaIndeksem) return nullptr;
     const PozycjaIndeksu p = g_indeks[index];
     return p == 0 ? nullptr : kZasadyKodow[p - 1].record;
 }
 
 bool TytulObowiazuje(const KChar* code, int r) {
-    if (!KodCyfrowy(code, 6)) return false;
+    // Exactly six digits: the index checks the first five and takes a
+    // missing sixth for 0, so the sixth and the end are checked here (each
+    // read only after the one before it was not the NUL).
+    if (!code || !code[0] || !code[1] || !code[2] || !code[3] || !code[4] || !IsDigit(code[5]) || code[6] != 0)
+        return false;
     const _stZasadyPodlegania* record = PobierzZasadyKoduTytulu(code);
     if (!record) return false;
     if (r == 0) return true;

@@ -5,22 +5,18 @@
 
 namespace kod {
 
-bool KodCyfrowy(const KChar* code, int length) {
-    if (!code || length < 0) return false;
-    if (length > 0) {
-        // One pass: a NUL before the last position is not a digit.
-        const std::size_t limit = static_cast<std::size_t>(length);
-        for (std::size_t i = 0; i < limit; ++i) {
-            if (!IsDigit(code[i])) return false;
+bool KodSzesciocyfrowy(KChar (&out)[7], const KChar* a, const KChar* b, const KChar* c) {
+    if (!a || !b || !c) return false;
+    int n = 0;
+    for (const KChar* part : {a, b, c}) {
+        for (; *part; ++part) {
+            if (n == 6 || !IsDigit(*part)) return false;  // a seventh character, or not a digit
+            out[n++] = *part;
         }
-        return code[limit] == 0;
     }
-    for (const KChar* p = code; *p; ++p) {
-        if (!IsDigit(*p)) return false;
-    }
-    return true;
+    out[n] = 0;
+    return n == 6;
 }
-
 
 long TextToLong(const KChar* s) {
     if (!s) return 0;
@@ -39,19 +35,6 @@ long TextToLong(const KChar* s) {
     }
     if (value > static_cast<unsigned long long>(INT_MAX)) value = INT_MAX;
     return negative ? -static_cast<long>(value) : static_cast<long>(value);
-}
-
-int JoinTexts(KChar* out, int cap, const KChar* a, const KChar* b, const KChar* c) {
-    if (!out || cap <= 0 || !a || !b || !c) return -1;
-    int n = 0;
-    for (const KChar* part : {a, b, c}) {
-        for (; *part; ++part) {
-            if (n + 1 >= cap) return -1;
-            out[n++] = *part;
-        }
-    }
-    out[n] = 0;
-    return n;
 }
 
 }  // namespace kod

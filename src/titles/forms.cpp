@@ -48,8 +48,8 @@ int DopasujDaty(const _stOpisKodu& slot, Source& dates) {
 int SprawdzNaFormularzu(Formularz form, const KChar* title4, const KChar* pension, const KChar* disability,
                         va_list dates) {
     ZbudujSlowniki();
-    KChar code[8];  // six digits and the NUL; a longer join fails
-    if (JoinTexts(code, 8, title4, pension, disability) != 6 || !KodCyfrowy(code, 6)) return kNie;
+    KChar code[7];  // six digits and the NUL
+    if (!KodSzesciocyfrowy(code, title4, pension, disability)) return kNie;
     const _stOpisKodu* slot = ZnajdzSlot(KorzenTrie(*kTablice[form]), code);
     if (!slot || CharValue(slot->count) == 0) return kNie;
 

@@ -56,9 +56,6 @@ constexpr _stOkresPodlegania kOkresDomyslny = {0, 0, 1, 0, 0, 0};
 
 constexpr int kKodDlugosc = 6;
 constexpr int kSlownikPodstawSkladek = 10048;  // contribution-base kinds
-// Room for a joined code: six characters, one more to tell an over-long
-// join, and the NUL.
-constexpr int kKodBufor = kKodDlugosc + 2;
 
 // Visitor results that stop the walk (distinct from kListaKoniec/kListaBlad).
 constexpr int kStopNie = 100;
@@ -103,10 +100,10 @@ int SlwPodl(const _stZasadyPodlegania* rec, int insurance, const KChar* conditio
 }
 
 // Record of the code joined from its three parts when the join gives exactly
-// six characters; the parts are read no further than the join needs.
+// six digits; the parts are read no further than the join needs.
 const _stZasadyPodlegania* RekordZCzesci(const KChar* title, const KChar* pension, const KChar* disability) {
-    KChar code[kKodBufor];
-    if (JoinTexts(code, kKodBufor, title, pension, disability) != kKodDlugosc) return nullptr;
+    KChar code[kKodDlugosc + 1];
+    if (!KodSzesciocyfrowy(code, title, pension, disability)) return nullptr;
     ZbudujSlowniki();
     return PobierzZasadyKoduTytulu(code);
 }
@@ -146,9 +143,9 @@ KOD_EXPORT int fb_KVDZasadyPodleganiaUb(const KChar* title4, const KChar* pensio
                                         const KChar* date) {
     ZbudujSlowniki();
     // The rule of the admissibility check of dictionary 10003 (the
-    // title-rule table); a join longer than a code cannot be one.
-    KChar code[kKodBufor];
-    if (JoinTexts(code, kKodBufor, title4, pension, disability) < 0) return kNie;
+    // title-rule table), on the six digits of the join.
+    KChar code[kKodDlugosc + 1];
+    if (!KodSzesciocyfrowy(code, title4, pension, disability)) return kNie;
     return Odpowiedz(TytulObowiazuje(code, WartoscOdniesienia(date)));
 }
 
