@@ -105,48 +105,35 @@ int OdwiedzDate(Visitor& visit, int value, bool dzien) {
 // form of the text even where a day value of a year below 100 is not above
 // 999999.
 //
-// Each text is checked once: the first pass stops at the first date and
-// keeps its value; the second skips the texts before it (none is a date)
-// and reads each later text once.
+// Each text is checked once, in one pass: the texts before the first date
+// are skipped (none is a date), the walk goes on from the first date. Only a
+// list without any date is walked a second time, each text standing for
+// today.
 template <class Source, class Visitor>
 int PrzejdzListeDat(Source& dates, Visitor&& visit) {
-    std::size_t skipped = 0;
-    int first_value = 0;
-    bool first_is_day = false;
     dates.Restart();
-    while (const KChar* t = dates.Next()) {
-        first_value = WartoscDaty(t, first_is_day);
-        if (first_value != kBezDaty) break;
-        ++skipped;
-    }
-
-    if (first_value == kBezDaty) {
-        // No text of the list is a date: each stands for today.
-        bool today_read = false;
-        int today = 0;
-        dates.Restart();
-        while (dates.Next()) {
-            if (!today_read) {
-                today = Dzisiaj();
-                today_read = true;
-            }
-            if (today == 0) return kListaBlad;
-            const int r = detail::OdwiedzDate(visit, today, true);
-            if (r != kListaDalej) return r;
-        }
-        return kListaKoniec;
-    }
-
-    dates.Restart();
-    for (std::size_t i = 0; i < skipped; ++i) dates.Next();
-    dates.Next();  // the first date, read above
-    int r = detail::OdwiedzDate(visit, first_value, first_is_day);
-    if (r != kListaDalej) return r;
+    bool found = false;
     while (const KChar* t = dates.Next()) {
         bool is_day = false;
         const int value = WartoscDaty(t, is_day);
         if (value == kBezDaty) continue;  // neither form: skipped
-        r = detail::OdwiedzDate(visit, value, is_day);
+        found = true;
+        const int r = detail::OdwiedzDate(visit, value, is_day);
+        if (r != kListaDalej) return r;
+    }
+    if (found) return kListaKoniec;
+
+    // No text of the list is a date: each stands for today.
+    bool today_read = false;
+    int today = 0;
+    dates.Restart();
+    while (dates.Next()) {
+        if (!today_read) {
+            today = Dzisiaj();
+            today_read = true;
+        }
+        if (today == 0) return kListaBlad;
+        const int r = detail::OdwiedzDate(visit, today, true);
         if (r != kListaDalej) return r;
     }
     return kListaKoniec;

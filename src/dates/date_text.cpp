@@ -103,14 +103,16 @@ int WartoscDaty(const KChar* text, bool& day) {
     int n = 0;
     while (n < 8 && IsDigit(text[n])) ++n;
     if (text[n] != 0) return kBezDaty;
+    const auto d = [text](int i) { return static_cast<int>(text[i] - '0'); };
     if (n == 8) {
-        const int dzien = Liczba(text, 2), miesiac = Liczba(text + 2, 2), rok = Liczba(text + 4, 4);
+        const int dzien = d(0) * 10 + d(1), miesiac = d(2) * 10 + d(3);
+        const int rok = d(4) * 1000 + d(5) * 100 + d(6) * 10 + d(7);
         if (!MiesiacPoprawny(miesiac) || !DzienPoprawny(dzien, miesiac, RokPrzestepny(rok))) return kBezDaty;
         day = true;
         return rok * 10000 + miesiac * 100 + dzien;
     }
     if (n == 6) {
-        const int miesiac = Liczba(text, 2), rok = Liczba(text + 2, 4);
+        const int miesiac = d(0) * 10 + d(1), rok = d(2) * 1000 + d(3) * 100 + d(4) * 10 + d(5);
         if (!MiesiacPoprawny(miesiac) || rok < kRokMiesiacaOd || rok > kRokMiesiacaDo) return kBezDaty;
         day = false;
         return rok * 100 + miesiac;

@@ -21,24 +21,21 @@ constexpr int kPozaIndeksem = -1;
 // Index of a code, or kPozaIndeksem when a character is out of its range. A
 // missing sixth character (a five-character code) counts as 0; characters
 // after the sixth are not examined.
+// A digit no greater than max; any other character (the NUL included) is not.
+inline bool Cyfra(KChar c, unsigned max, unsigned& d) {
+    d = CharValue(c) - '0';  // wraps above max for a character below '0'
+    return d <= max;
+}
+
 int IndeksKodu(const KChar* code) {
     if (!code) return kPozaIndeksem;
-    static const char kMax[6] = {'5', '9', '9', '9', '2', '4'};
-    static const int kRadix[6] = {6, 10, 10, 10, 3, 5};
-    int index = 0;
-    for (int i = 0; i < 6; ++i) {
-        KChar c = code[i];
-        int d;
-        if (i == 5 && c == 0) {
-            d = 0;
-        } else if (c >= '0' && c <= kMax[i]) {
-            d = c - '0';
-        } else {
-            return kPozaIndeksem;
-        }
-        index = index * kRadix[i] + d;
-    }
-    return index;
+    // Each character is read only after the one before it was a digit.
+    unsigned d0, d1, d2, d3, d4, d5 = 0;
+    if (!Cyfra(code[0], 5, d0) || !Cyfra(code[1], 9, d1) || !Cyfra(code[2], 9, d2) || !Cyfra(code[3], 9, d3) ||
+        !Cyfra(code[4], 2, d4))
+        return kPozaIndeksem;
+    if (code[5] != 0 && !Cyfra(code[5], 4, d5)) return kPozaIndeksem;
+    return static_cast<int>(((((d0 * 10 + d1) * 10 + d2) * 10 + d3) * 3 + d4) * 5 + d5);
 }
 
 int IndeksAscii(const char* code) {

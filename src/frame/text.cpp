@@ -5,17 +5,25 @@
 
 namespace kod {
 
+namespace {
+
+// Appends the digits of one part; false at a non-digit or a seventh character.
+inline bool DopiszCyfry(KChar (&out)[7], int& n, const KChar* part) {
+    for (; *part; ++part) {
+        if (n == 6 || !IsDigit(*part)) return false;
+        out[n++] = *part;
+    }
+    return true;
+}
+
+}  // namespace
+
 bool KodSzesciocyfrowy(KChar (&out)[7], const KChar* a, const KChar* b, const KChar* c) {
     if (!a || !b || !c) return false;
     int n = 0;
-    for (const KChar* part : {a, b, c}) {
-        for (; *part; ++part) {
-            if (n == 6 || !IsDigit(*part)) return false;  // a seventh character, or not a digit
-            out[n++] = *part;
-        }
-    }
-    out[n] = 0;
-    return n == 6;
+    if (!DopiszCyfry(out, n, a) || !DopiszCyfry(out, n, b) || !DopiszCyfry(out, n, c) || n != 6) return false;
+    out[6] = 0;
+    return true;
 }
 
 long TextToLong(const KChar* s) {
