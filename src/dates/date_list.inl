@@ -111,7 +111,6 @@ int OdwiedzDate(Visitor& visit, int value, bool dzien) {
 // today.
 template <class Source, class Visitor>
 int PrzejdzListeDat(Source& dates, Visitor&& visit) {
-    dates.Restart();
     bool found = false;
     while (const KChar* t = dates.Next()) {
         bool is_day = false;

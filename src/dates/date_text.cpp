@@ -107,7 +107,9 @@ int WartoscDaty(const KChar* text, bool& day) {
     if (n == 8) {
         const int dzien = d(0) * 10 + d(1), miesiac = d(2) * 10 + d(3);
         const int rok = d(4) * 1000 + d(5) * 100 + d(6) * 10 + d(7);
-        if (!MiesiacPoprawny(miesiac) || !DzienPoprawny(dzien, miesiac, RokPrzestepny(rok))) return kBezDaty;
+        // The leap year matters in February only.
+        if (!MiesiacPoprawny(miesiac) || !DzienPoprawny(dzien, miesiac, miesiac == 2 && RokPrzestepny(rok)))
+            return kBezDaty;
         day = true;
         return rok * 10000 + miesiac * 100 + dzien;
     }

@@ -42,7 +42,8 @@ int WartoscOdniesienia(const KChar* date);
 
 // The shared walk over a null-terminated list of date texts used by the form
 // checks and the obligation rules. The list comes from a source with
-// Restart() and Next() (null at the end): ZrodloDatTablica over an array,
+// Restart() and Next() (null at the end), handed in at its beginning (as
+// constructed): ZrodloDatTablica over an array,
 // ZrodloDatVa over a va_list (walked twice through va_copy, so a list of any
 // length needs no storage). when no text of the list is a well-formed
 // DDMMRRRR or MMRRRR date, every element is replaced by today's date (as a

@@ -73,7 +73,10 @@ bool TytulObowiazuje(const KChar* code, int r) {
     // read only after the one before it was not the NUL).
     if (!code || !code[0] || !code[1] || !code[2] || !code[3] || !code[4] || !IsDigit(code[5]) || code[6] != 0)
         return false;
-    const _stZasadyPodlegania* record = PobierzZasadyKoduTytulu(code);
+    return ZasadyObowiazuja(PobierzZasadyKoduTytulu(code), r);
+}
+
+bool ZasadyObowiazuja(const _stZasadyPodlegania* record, int r) {
     if (!record) return false;
     if (r == 0) return true;
     for (const ListaOkresowPodlegania& list : record->dni) {

@@ -18,4 +18,8 @@ const _stZasadyPodlegania* PobierzZasadyKoduTytulu(const KChar* code);
 // of its day lists in force at the reference value r.
 bool TytulObowiazuje(const KChar* code, int r);
 
+// The same for a record: true when r is 0 or a period of one of its day
+// lists holds r; a null record is not in force.
+bool ZasadyObowiazuja(const _stZasadyPodlegania* record, int r);
+
 }  // namespace kod

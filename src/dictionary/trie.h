@@ -44,4 +44,13 @@ bool PrzejdzWpisy(const _stOpisKodu* node, Visit&& visit, int depth = 0) {
 // the code has a non-digit or leaves the trie; the empty code gives the root.
 const _stOpisKodu* ZnajdzSlot(const _stOpisKodu* root, const KChar* code);
 
+// The same walk for a code known to be six digits (KodSzesciocyfrowy).
+inline const _stOpisKodu* ZnajdzSlotSzesciu(const _stOpisKodu* node, const KChar (&code)[7]) {
+    for (int i = 0; i < 5; ++i) {
+        if (!node) return nullptr;
+        node = node[code[i] - '0'].child;
+    }
+    return node ? node + (code[5] - '0') : nullptr;
+}
+
 }  // namespace kod

@@ -50,7 +50,7 @@ int SprawdzNaFormularzu(Formularz form, const KChar* title4, const KChar* pensio
     ZbudujSlowniki();
     KChar code[7];  // six digits and the NUL
     if (!KodSzesciocyfrowy(code, title4, pension, disability)) return kNie;
-    const _stOpisKodu* slot = ZnajdzSlot(KorzenTrie(*kTablice[form]), code);
+    const _stOpisKodu* slot = ZnajdzSlotSzesciu(KorzenTrie(*kTablice[form]), code);
     if (!slot || CharValue(slot->count) == 0) return kNie;
 
     va_list rest;

@@ -146,7 +146,7 @@ KOD_EXPORT int fb_KVDZasadyPodleganiaUb(const KChar* title4, const KChar* pensio
     // title-rule table), on the six digits of the join.
     KChar code[kKodDlugosc + 1];
     if (!KodSzesciocyfrowy(code, title4, pension, disability)) return kNie;
-    return Odpowiedz(TytulObowiazuje(code, WartoscOdniesienia(date)));
+    return Odpowiedz(ZasadyObowiazuja(PobierzZasadyKoduTytulu(code), WartoscOdniesienia(date)));
 }
 
 KOD_EXPORT int sl_SprawdzPodstawySkladek(const KChar* title, int mask, const KChar* date) {
