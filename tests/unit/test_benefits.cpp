@@ -2,7 +2,9 @@
 // of 8-bit text and concurrent use of the benefit checks.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
+#include <cstring>
 #include <string>
 #include <thread>
 #include <vector>
@@ -144,6 +146,54 @@ TEST(Text8, TheBoundIsTheBuffersInWAndNoneInA) {
     const Tekst8 t("311");
     ASSERT_NE(t.get(), nullptr);
     EXPECT_EQ(TextToLong(t.get()), 311);
+}
+
+// ---------------------------------------------------------------- pairs
+
+// The pair check answers from an index by period; it must agree with the
+// plain reading of the generated list (any entry of the first code naming
+// the second whose period holds the date) for every code, every partner
+// named anywhere, codes named nowhere, and dates on, just inside and just
+// outside every period (and -1, any period).
+TEST(BenefitPairs, TheIndexByPeriodAgreesWithTheList) {
+    ZbudujSlowniki();
+    const ZrodloTrie& trie = kTrieKodySwRazem;
+    std::vector<std::string> partners = {"000", "999", "123"};
+    std::vector<int> dates = {-1, 0, 200501, 19000101, 99991231};
+    for (unsigned i = 0; i < trie.code_count; ++i) {
+        for (unsigned k = 0; k < trie.codes[i].count; ++k) {
+            const _stOpisOkresu& e = trie.entries[trie.codes[i].first + k];
+            if (e.short_text) partners.emplace_back(e.short_text, e.short_text + TextLength(e.short_text));
+            for (int d : {e.valid_from - 1, e.valid_from, e.valid_to, e.valid_to + 1}) dates.push_back(d);
+        }
+    }
+    std::sort(partners.begin(), partners.end());
+    partners.erase(std::unique(partners.begin(), partners.end()), partners.end());
+    std::sort(dates.begin(), dates.end());
+    dates.erase(std::unique(dates.begin(), dates.end()), dates.end());
+
+    long compared = 0, yes = 0;
+    for (unsigned i = 0; i < trie.code_count; ++i) {
+        const KodZrodlowy& code = trie.codes[i];
+        const std::basic_string<KChar> first(code.code, code.code + std::strlen(code.code));
+        for (const std::string& p : partners) {
+            const std::basic_string<KChar> second(p.begin(), p.end());
+            for (int date : dates) {
+                bool expected = false;
+                for (unsigned k = 0; k < code.count && !expected; ++k) {
+                    const _stOpisOkresu& e = trie.entries[code.first + k];
+                    expected = TextEqual(e.short_text, second.c_str()) &&
+                               (date == -1 || (e.valid_from <= date && date <= e.valid_to));
+                }
+                ASSERT_EQ(MogaBycRazem(first.c_str(), second.c_str(), date), expected)
+                    << code.code << " " << p << " " << date;
+                ++compared;
+                yes += expected;
+            }
+        }
+    }
+    EXPECT_GT(yes, 0);
+    EXPECT_GT(compared - yes, 0);
 }
 
 // ---------------------------------------------------------------- threads
