@@ -11,7 +11,7 @@ namespace {
 // The shared procedure of the six dependency-type checks. With a title the
 // value passes when ZamienStalaKwoty(title, value) equals the expected type
 // (the amount-type check), otherwise when it equals it directly.
-int SprawdzTypZaleznosci(TablicaZaleznosci table, bool zamien, const KChar* title, const KChar* code, int expected,
+int SprawdzTypZaleznosci(TablicaZaleznosci table, bool use_zamien_stala, const KChar* title, const KChar* code, int expected,
                          const KChar* month) {
     if (!code) return kNie;
     const int m = PrzeksztalcDateMMRRRR(month);  // -1 for a null text: in no period
@@ -20,7 +20,7 @@ int SprawdzTypZaleznosci(TablicaZaleznosci table, bool zamien, const KChar* titl
     ZbudujSlowniki();
     const _stOkresZaleznosci* hit = ZnajdzOkres(ZnajdzWiersz(Tablica(table), n), [&](const _stOkresZaleznosci& e) {
         if (!MiesiacWOkresie(m, e.valid_from, e.valid_to)) return false;
-        return (zamien ? ZamienStalaKwoty(title, e.value) : e.value) == expected;
+        return (use_zamien_stala ? ZamienStalaKwoty(title, e.value) : e.value) == expected;
     });
     return Odpowiedz(hit != nullptr);
 }

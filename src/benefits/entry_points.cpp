@@ -52,12 +52,12 @@ extern "C" {
 // matrix for the month of a DDMMRRRR date text.
 KOD_EXPORT KodBool bw_MapujKod(const char* title, const char* code, const char* date) {
     const Tekst8 t(title), c(code), d(date);
-    const KChar* tekst = t.get();
-    if (!tekst || !c.get() || !d.get()) return kNieBool;
-    if (TextLengthUpTo(tekst, 6) < 6 || TextLengthUpTo(d.get(), 2) < 2) return kNieBool;
-    const KChar title4[5] = {tekst[0], tekst[1], tekst[2], tekst[3], 0};
-    const KChar pension[2] = {tekst[4], 0};
-    const KChar disability[2] = {tekst[5], 0};
+    const KChar* title_text = t.get();
+    if (!title_text || !c.get() || !d.get()) return kNieBool;
+    if (TextLengthUpTo(title_text, 6) < 6 || TextLengthUpTo(d.get(), 2) < 2) return kNieBool;
+    const KChar title4[5] = {title_text[0], title_text[1], title_text[2], title_text[3], 0};
+    const KChar pension[2] = {title_text[4], 0};
+    const KChar disability[2] = {title_text[5], 0};
     return OdpowiedzBool(KodSwDlaTytuluWMiesiacu(title4, pension, disability, c.get(), d.get() + 2) == kTak);
 }
 

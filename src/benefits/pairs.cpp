@@ -81,9 +81,9 @@ bool BudujIndeksPar() {
 bool RazemWedlugIndeksu(int first, int second, int date) {
     const KodPar& k = g_kody_par[first];
     for (unsigned g = k.first; g < static_cast<unsigned>(k.first + k.count); ++g) {
-        const GrupaPar& grupa = g_grupy_par[g];
-        if (date != -1 && !WOkresie(date, true, grupa.valid_from, grupa.valid_to, true)) continue;
-        for (unsigned p = grupa.first; p < static_cast<unsigned>(grupa.first + grupa.count); ++p) {
+        const GrupaPar& group = g_grupy_par[g];
+        if (date != -1 && !WOkresie(date, true, group.valid_from, group.valid_to, true)) continue;
+        for (unsigned p = group.first; p < static_cast<unsigned>(group.first + group.count); ++p) {
             if (g_partnerzy[p] == second) return true;
         }
     }

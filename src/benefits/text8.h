@@ -18,22 +18,22 @@ class Tekst8 {
 public:
     explicit Tekst8(const char* text, bool ansi = false) {
 #ifdef KODOWNIK_WIDE
-        tekst_ = platform::Na16Bitow(text, bufor_, kZnakiTekstu8 + 1, ansi) ? bufor_ : nullptr;
+        text_ = platform::Na16Bitow(text, buffer_, kZnakiTekstu8 + 1, ansi) ? buffer_ : nullptr;
 #else
         (void)ansi;
-        tekst_ = text;
+        text_ = text;
 #endif
     }
     Tekst8(const Tekst8&) = delete;
     Tekst8& operator=(const Tekst8&) = delete;
 
-    const KChar* get() const { return tekst_; }
+    const KChar* get() const { return text_; }
 
 private:
 #ifdef KODOWNIK_WIDE
-    KChar bufor_[kZnakiTekstu8 + 1];
+    KChar buffer_[kZnakiTekstu8 + 1];
 #endif
-    const KChar* tekst_;
+    const KChar* text_;
 };
 
 }  // namespace kod

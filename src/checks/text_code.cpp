@@ -40,7 +40,7 @@ struct IndeksNazw {
     unsigned int id;
     const _stOpisKodu* root;  // null until built, or when the entries do not fit
     unsigned start[kGrupyNazw + 1];
-    const _stOpisOkresu* wpisy[kWpisyNazwMax];
+    const _stOpisOkresu* entries[kWpisyNazwMax];
 };
 
 IndeksNazw g_indeksy_nazw[2] = {{10046, nullptr, {}, {}}, {10047, nullptr, {}, {}}};
@@ -74,14 +74,14 @@ void BudujIndeksNazw(IndeksNazw& ix) {
     for (unsigned g = 0; g < kGrupyNazw; ++g) ix.start[g + 1] += ix.start[g];
     unsigned next[kGrupyNazw];
     for (unsigned g = 0; g < kGrupyNazw; ++g) next[g] = ix.start[g];
-    ZbierzWpisy(root, [&](const _stOpisOkresu& e) { ix.wpisy[next[GrupaNazwy(TekstWpisu(e))]++] = &e; });
+    ZbierzWpisy(root, [&](const _stOpisOkresu& e) { ix.entries[next[GrupaNazwy(TekstWpisu(e))]++] = &e; });
     ix.root = root;
 }
 
 bool SzukajWIndeksie(const IndeksNazw& ix, const KChar* code, int r) {
     const unsigned g = GrupaNazwy(code);
     for (unsigned i = ix.start[g]; i < ix.start[g + 1]; ++i) {
-        const _stOpisOkresu& e = *ix.wpisy[i];
+        const _stOpisOkresu& e = *ix.entries[i];
         if (TekstKoduPasuje(TekstWpisu(e), code) && WpisLiczySie(e, r)) return true;
     }
     return false;

@@ -52,7 +52,7 @@ KOD_EXPORT int sl_SprawdzDatyObowiazywaniaKoduTytuluUbezpieczenia(const KChar* t
     if (!rec) return kNie;
     int from = 999999999;
     int to = 0;
-    for (const ListaOkresowPodlegania& list : rec->dni) {
+    for (const ListaOkresowPodlegania& list : rec->days) {
         for (int i = 0; i < list.count; ++i) {
             if (list.periods[i].valid_from < from) from = list.periods[i].valid_from;
             if (list.periods[i].valid_to > to) to = list.periods[i].valid_to;

@@ -11,7 +11,7 @@ constexpr unsigned short kDniMiesiaca[2][12] = {
     {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31},
 };
 
-bool RokPrzestepny(int rok) { return (rok % 4 == 0 && rok % 100 != 0) || rok % 400 == 0; }
+bool RokPrzestepny(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
 
 // Value of n digits starting at s; the caller has checked they are digits.
 int Liczba(const KChar* s, int n) {
@@ -31,10 +31,10 @@ int SprawdzCyfry(const KChar* s, std::size_t n) {
     return s[n] == 0 ? kDataPoprawna : kDataZlaDlugoscLubZnak;
 }
 
-bool MiesiacPoprawny(int miesiac) { return miesiac >= 1 && miesiac <= 12; }
+bool MiesiacPoprawny(int month) { return month >= 1 && month <= 12; }
 
-bool DzienPoprawny(int dzien, int miesiac, bool przestepny) {
-    return dzien >= 1 && dzien <= kDniMiesiaca[przestepny ? 1 : 0][miesiac - 1];
+bool DzienPoprawny(int day, int month, bool leap) {
+    return day >= 1 && day <= kDniMiesiaca[leap ? 1 : 0][month - 1];
 }
 
 constexpr int kRokMiesiacaOd = 1850;
@@ -45,10 +45,10 @@ constexpr int kRokMiesiacaDo = 2020;
 int PoprawnaDataDDMMRRRR(const KChar* text) {
     if (!text) return kDataBrak;
     if (int r = SprawdzCyfry(text, 8)) return r;
-    const int miesiac = Liczba(text + 2, 2);
-    if (!MiesiacPoprawny(miesiac)) return kDataZlyMiesiac;
-    const int rok = Liczba(text + 4, 4);
-    if (!DzienPoprawny(Liczba(text, 2), miesiac, RokPrzestepny(rok))) return kDataZlyDzien;
+    const int month = Liczba(text + 2, 2);
+    if (!MiesiacPoprawny(month)) return kDataZlyMiesiac;
+    const int year = Liczba(text + 4, 4);
+    if (!DzienPoprawny(Liczba(text, 2), month, RokPrzestepny(year))) return kDataZlyDzien;
     return kDataPoprawna;
 }
 
@@ -56,18 +56,18 @@ int PoprawnaDataMMRRRR(const KChar* text) {
     if (!text) return kDataBrak;
     if (int r = SprawdzCyfry(text, 6)) return r;
     if (!MiesiacPoprawny(Liczba(text, 2))) return kDataZlyMiesiac;
-    const int rok = Liczba(text + 2, 4);
-    if (rok < kRokMiesiacaOd || rok > kRokMiesiacaDo) return kDataZlyRok;
+    const int year = Liczba(text + 2, 4);
+    if (year < kRokMiesiacaOd || year > kRokMiesiacaDo) return kDataZlyRok;
     return kDataPoprawna;
 }
 
 int PoprawnaDataDDMM(const KChar* text) {
     if (!text) return kDataBrak;
     if (int r = SprawdzCyfry(text, 4)) return r;
-    const int miesiac = Liczba(text + 2, 2);
-    if (!MiesiacPoprawny(miesiac)) return kDataZlyMiesiac;
+    const int month = Liczba(text + 2, 2);
+    if (!MiesiacPoprawny(month)) return kDataZlyMiesiac;
     // Without a year 29 February is a possible day.
-    if (!DzienPoprawny(Liczba(text, 2), miesiac, true)) return kDataZlyDzien;
+    if (!DzienPoprawny(Liczba(text, 2), month, true)) return kDataZlyDzien;
     return kDataPoprawna;
 }
 
@@ -75,9 +75,9 @@ int PoprawnaDataDDMM(const KChar* text) {
 int PrzeksztalcDateDDMMRRRR(const KChar* text) {
     if (!text) return kDataBrak;
     if (SprawdzCyfry(text, 8) == kDataPoprawna) {
-        const int dzien = Liczba(text, 2), miesiac = Liczba(text + 2, 2), rok = Liczba(text + 4, 4);
-        if (MiesiacPoprawny(miesiac) && DzienPoprawny(dzien, miesiac, RokPrzestepny(rok)))
-            return rok * 10000 + miesiac * 100 + dzien;
+        const int day_no = Liczba(text, 2), month = Liczba(text + 2, 2), year = Liczba(text + 4, 4);
+        if (MiesiacPoprawny(month) && DzienPoprawny(day_no, month, RokPrzestepny(year)))
+            return year * 10000 + month * 100 + day_no;
     }
     return Dzisiaj();
 }
@@ -85,8 +85,8 @@ int PrzeksztalcDateDDMMRRRR(const KChar* text) {
 int PrzeksztalcDateMMRRRR(const KChar* text) {
     if (!text) return kDataBrak;
     if (SprawdzCyfry(text, 6) == kDataPoprawna) {
-        const int miesiac = Liczba(text, 2), rok = Liczba(text + 2, 4);
-        if (MiesiacPoprawny(miesiac) && rok >= kRokMiesiacaOd && rok <= kRokMiesiacaDo) return rok * 100 + miesiac;
+        const int month = Liczba(text, 2), year = Liczba(text + 2, 4);
+        if (MiesiacPoprawny(month) && year >= kRokMiesiacaOd && year <= kRokMiesiacaDo) return year * 100 + month;
     }
     return Dzisiaj() / 100;
 }
@@ -105,19 +105,19 @@ int WartoscDaty(const KChar* text, bool& day) {
     if (text[n] != 0) return kBezDaty;
     const auto d = [text](int i) { return static_cast<int>(text[i] - '0'); };
     if (n == 8) {
-        const int dzien = d(0) * 10 + d(1), miesiac = d(2) * 10 + d(3);
-        const int rok = d(4) * 1000 + d(5) * 100 + d(6) * 10 + d(7);
+        const int day_no = d(0) * 10 + d(1), month = d(2) * 10 + d(3);
+        const int year = d(4) * 1000 + d(5) * 100 + d(6) * 10 + d(7);
         // The leap year matters in February only.
-        if (!MiesiacPoprawny(miesiac) || !DzienPoprawny(dzien, miesiac, miesiac == 2 && RokPrzestepny(rok)))
+        if (!MiesiacPoprawny(month) || !DzienPoprawny(day_no, month, month == 2 && RokPrzestepny(year)))
             return kBezDaty;
         day = true;
-        return rok * 10000 + miesiac * 100 + dzien;
+        return year * 10000 + month * 100 + day_no;
     }
     if (n == 6) {
-        const int miesiac = d(0) * 10 + d(1), rok = d(2) * 1000 + d(3) * 100 + d(4) * 10 + d(5);
-        if (!MiesiacPoprawny(miesiac) || rok < kRokMiesiacaOd || rok > kRokMiesiacaDo) return kBezDaty;
+        const int month = d(0) * 10 + d(1), year = d(2) * 1000 + d(3) * 100 + d(4) * 10 + d(5);
+        if (!MiesiacPoprawny(month) || year < kRokMiesiacaOd || year > kRokMiesiacaDo) return kBezDaty;
         day = false;
-        return rok * 100 + miesiac;
+        return year * 100 + month;
     }
     return kBezDaty;
 }

@@ -79,7 +79,7 @@ bool TytulObowiazuje(const KChar* code, int r) {
 bool ZasadyObowiazuja(const _stZasadyPodlegania* record, int r) {
     if (!record) return false;
     if (r == 0) return true;
-    for (const ListaOkresowPodlegania& list : record->dni) {
+    for (const ListaOkresowPodlegania& list : record->days) {
         if (!list.periods) continue;
         for (int i = 0; i < list.count; ++i) {
             if (DataWOkresie(r, list.periods[i].valid_from, list.periods[i].valid_to)) return true;

@@ -35,12 +35,12 @@ typedef UINT (*WyborStrony)();
 UINT StronaWatku() { return CP_THREAD_ACP; }
 
 UINT StronaLokalizacji() {
-    char bufor[7] = {};
-    const int n = GetLocaleInfoA(GetThreadLocale(), LOCALE_IDEFAULTANSICODEPAGE, bufor, sizeof bufor);
-    UINT strona = 0;
-    for (int i = 0; i < n && bufor[i] >= '0' && bufor[i] <= '9'; ++i)
-        strona = strona * 10 + static_cast<UINT>(bufor[i] - '0');
-    return strona != 0 ? strona : GetACP();
+    char buffer[7] = {};
+    const int n = GetLocaleInfoA(GetThreadLocale(), LOCALE_IDEFAULTANSICODEPAGE, buffer, sizeof buffer);
+    UINT page = 0;
+    for (int i = 0; i < n && buffer[i] >= '0' && buffer[i] <= '9'; ++i)
+        page = page * 10 + static_cast<UINT>(buffer[i] - '0');
+    return page != 0 ? page : GetACP();
 }
 
 UINT StronaPierwszejKonwersji();
@@ -48,14 +48,14 @@ UINT StronaPierwszejKonwersji();
 void* volatile g_wybor = reinterpret_cast<void*>(&StronaPierwszejKonwersji);
 
 UINT StronaPierwszejKonwersji() {
-    OSVERSIONINFOA wersja;
-    ZeroMemory(&wersja, sizeof wersja);
-    wersja.dwOSVersionInfoSize = sizeof wersja;
-    WyborStrony wybor = &StronaLokalizacji;
-    if (GetVersionExA(&wersja) && wersja.dwPlatformId == VER_PLATFORM_WIN32_NT && wersja.dwMajorVersion >= 5)
-        wybor = &StronaWatku;
-    InterlockedExchangePointer(&g_wybor, reinterpret_cast<void*>(wybor));
-    return wybor();
+    OSVERSIONINFOA version;
+    ZeroMemory(&version, sizeof version);
+    version.dwOSVersionInfoSize = sizeof version;
+    WyborStrony choice = &StronaLokalizacji;
+    if (GetVersionExA(&version) && version.dwPlatformId == VER_PLATFORM_WIN32_NT && version.dwMajorVersion >= 5)
+        choice = &StronaWatku;
+    InterlockedExchangePointer(&g_wybor, reinterpret_cast<void*>(choice));
+    return choice();
 }
 
 // StronaKodowaKonwersji: the code page of the next conversion.
@@ -90,9 +90,9 @@ bool Na16Bitow(const char* text, char16_t* out, int cap, bool ansi) {
     while (n < cap && text[n]) ++n;
     if (n >= cap) return false;
     if (n > 0) {
-        const UINT strona = ansi ? CP_ACP : StronaKodowaKonwersji();
+        const UINT page = ansi ? CP_ACP : StronaKodowaKonwersji();
         // A single-, double-byte or UTF-8 code page gives at most one unit per byte.
-        n = MultiByteToWideChar(strona, ansi ? MB_PRECOMPOSED : 0, text, n, reinterpret_cast<LPWSTR>(out), cap - 1);
+        n = MultiByteToWideChar(page, ansi ? MB_PRECOMPOSED : 0, text, n, reinterpret_cast<LPWSTR>(out), cap - 1);
         if (n <= 0) return false;
     }
     out[n] = 0;

@@ -84,8 +84,8 @@ constexpr int kUbezpieczenia = 5;
 // Rule record of one six-digit title code: day lists (YYYYMMDD bounds) of
 // insurances 0-4, then month lists (YYYYMM bounds) in the same order.
 struct _stZasadyPodlegania {
-    ListaOkresowPodlegania dni[kUbezpieczenia];
-    ListaOkresowPodlegania miesiace[kUbezpieczenia];
+    ListaOkresowPodlegania days[kUbezpieczenia];
+    ListaOkresowPodlegania months[kUbezpieczenia];
 };
 
 // Every full code with its record.

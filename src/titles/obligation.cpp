@@ -68,32 +68,32 @@ enum class Tryb { kWszystkie, kJeden };
 // period the default period is tested.
 // The list is the day list for a day value and the month list for a month
 // value, so both have the same precision.
-bool OkresyDaty(const ListaOkresowPodlegania& list, int value, bool is_day, const KChar* condition, Tryb tryb) {
+bool OkresyDaty(const ListaOkresowPodlegania& list, int value, bool is_day, const KChar* condition, Tryb mode) {
     bool covered = false;
     for (int i = 0; i < list.count; ++i) {
         const _stOkresPodlegania& p = list.periods[i];
         if (WOkresie(value, is_day, p.valid_from, p.valid_to, is_day)) {
             covered = true;
             const bool ok = SprawdzWarunekOkresu(p, condition);
-            if (tryb == Tryb::kWszystkie && !ok) return false;
-            if (tryb == Tryb::kJeden && ok) return true;
+            if (mode == Tryb::kWszystkie && !ok) return false;
+            if (mode == Tryb::kJeden && ok) return true;
         }
     }
     if (!covered) return SprawdzWarunekOkresu(kOkresDomyslny, condition);
-    return tryb == Tryb::kWszystkie;
+    return mode == Tryb::kWszystkie;
 }
 
-int SlwPodl(const _stZasadyPodlegania* rec, int insurance, const KChar* condition, va_list ap, Tryb tryb) {
+int SlwPodl(const _stZasadyPodlegania* rec, int insurance, const KChar* condition, va_list ap, Tryb mode) {
     ZrodloDatVa dates(ap);
     const int r = PrzejdzListeDat(dates, [&](int value, bool is_day) -> int {
         if (insurance < 0 || insurance >= kUbezpieczenia) return kStopNie;
-        const ListaOkresowPodlegania& list = is_day ? rec->dni[insurance] : rec->miesiace[insurance];
-        const bool ok = OkresyDaty(list, value, is_day, condition, tryb);
-        if (tryb == Tryb::kWszystkie) return ok ? kListaDalej : kStopNie;
+        const ListaOkresowPodlegania& list = is_day ? rec->days[insurance] : rec->months[insurance];
+        const bool ok = OkresyDaty(list, value, is_day, condition, mode);
+        if (mode == Tryb::kWszystkie) return ok ? kListaDalej : kStopNie;
         return ok ? kStopTak : kListaDalej;
     });
     switch (r) {
-        case kListaKoniec: return Odpowiedz(tryb == Tryb::kWszystkie);
+        case kListaKoniec: return Odpowiedz(mode == Tryb::kWszystkie);
         case kStopTak: return kTak;
         default: return kNie;  // kStopNie, kListaBlad
     }
