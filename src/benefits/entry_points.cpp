@@ -106,7 +106,10 @@ KOD_EXPORT KodBool bw_KodSpecjalny(const char* title, int key, int from, int to)
     if (!t.get()) return kNieBool;
     for (const _stKodSpecjalny& r : kKodySpecjalne) {
         if (!PrefiksTekstu(t.get(), r.prefix)) continue;
-        if (!((from <= r.valid_from && r.valid_from <= to) || (r.valid_from <= to && to <= r.valid_to))) continue;
+        // Months throughout: the record's start within the query, or the
+        // query's end within the record.
+        if (!WOkresie(r.valid_from, false, from, to, false) && !WOkresie(to, false, r.valid_from, r.valid_to, false))
+            continue;
         for (int k = 0; k < r.key_count; ++k) {
             if (r.keys[k] == key) return kTakBool;
         }
