@@ -2,11 +2,11 @@
 // why not. The answer is the library's (fb_KVDKodSprawdzArkusze); the reason
 // is read from the trie the library exports, following the rule each kind of
 // dictionary is checked by. Which rule that is, when an entry counts on a
-// date and how names match are the library's own rules (checks/code_rules.h),
+// date and how names match are the library's own rules (dictionary/code_rules.h),
 // compiled in here; the answer itself is always asked of the library.
 #include <iostream>
 
-#include "checks/code_rules.h"
+#include "dictionary/code_rules.h"
 
 #include "commands.h"
 #include "dates.h"

@@ -1,6 +1,6 @@
 // Whether a code may be entered in a dictionary field of a declaration on a
 // date: one rule per way the dictionaries write their codes, chosen by the
-// dictionary ID (checks/code_rules.h).
+// dictionary ID (dictionary/code_rules.h).
 #include "checks/admissibility.h"
 #include "dates/dates.h"
 #include "dictionary/catalogue.h"

@@ -2,7 +2,7 @@
 // field (fb_KVDKodSprawdzArkusze and sl_CzyPrawidlowyKodLiterowy).
 #pragma once
 
-#include "checks/code_rules.h"
+#include "dictionary/code_rules.h"
 #include "dictionary/trie.h"
 
 namespace kod {

@@ -1,6 +1,7 @@
 // The dictionary lookups and their exports.
 #include "dates/dates.h"
 #include "dictionary/catalogue.h"
+#include "dictionary/code_rules.h"
 #include "frame/build.h"
 #include "frame/result.h"
 
@@ -12,7 +13,7 @@ const _stOpisOkresu* OpisOkresu(int id, const KChar* code, int date) {
     const _stOpisKodu* root = KorzenSlownika(static_cast<unsigned int>(id));
     if (!root) return nullptr;
     const _stOpisKodu* slot;
-    if (id == 10005 || id == 10014) {
+    if (RegulaSlownika(static_cast<unsigned int>(id)) == RegulaKodu::kOddzialu) {
         // Branch dictionaries are keyed by the two digits of codes written
         // as 01R; a code whose first two characters are not two digits
         // gives null.

@@ -46,7 +46,7 @@ DATA_ONLY = {"records/records.h"}
 # behind its explanations, inline and free of tables, and what they include.
 CLI_SHARED = {
     "dates/period.h",
-    "checks/code_rules.h",
+    "dictionary/code_rules.h",
     "records/records.h",
     "frame/text.h",
     "platform/platform.h",

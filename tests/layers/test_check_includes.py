@@ -19,7 +19,7 @@ CLEAN = {
     "data/dict_10001.cpp": '#include "records/records.h"\n',
     "dates/dates.h": '#include "frame/text.h"\n#include "dates/period.h"\n',
     "dictionary/trie.h": '#include "records/records.h"\n#include "dates/dates.h"\n',
-    "checks/admissibility.cpp": '#include "dictionary/trie.h"\n#include "checks/code_rules.h"\n',
+    "checks/admissibility.cpp": '#include "dictionary/trie.h"\n#include "dictionary/code_rules.h"\n',
     "benefits/tables.cpp": '#include "dictionary/catalogue.h"\n#include "dates/period.h"\n',
     "titles/forms.cpp": '#include <cstdarg>\n// #include "checks/admissibility.h" in a comment\n',
     "exports/build_order.cpp": '#include "checks/branches.h"\n#include "titles/forms.h"\n#include "benefits/tables.h"\n',
@@ -72,7 +72,7 @@ class IncludeOrder(unittest.TestCase):
 
     def test_cli_takes_only_the_shared_rule_headers(self):
         cases = [
-            ('#include "checks/code_rules.h"\n#include "dates/period.h"\n#include "text.h"\n', 0),
+            ('#include "dictionary/code_rules.h"\n#include "dates/period.h"\n#include "text.h"\n', 0),
             ('#include "checks/admissibility.h"\n', 1),
             ('#include "dictionary/trie.h"\n#include "frame/build.h"\n', 2),
         ]
@@ -80,7 +80,7 @@ class IncludeOrder(unittest.TestCase):
             with self.subTest(include=text):
                 with tempfile.TemporaryDirectory() as d:
                     src, cli = os.path.join(d, "src"), os.path.join(d, "cli")
-                    write_tree(src, dict(CLEAN, **{"checks/code_rules.h": "", "dates/period.h": "",
+                    write_tree(src, dict(CLEAN, **{"dictionary/code_rules.h": "", "dates/period.h": "",
                                                    "frame/build.h": "", "checks/admissibility.h": ""}))
                     write_tree(cli, {"check.cpp": text, "text.h": ""})
                     self.assertEqual(len(check_includes.check_cli(cli, src)), expected)

@@ -1,7 +1,8 @@
-// The rules of the admissibility check that the command-line tool's
-// explanations share with the library: which rule each dictionary ID is
-// checked by, when an entry counts on a date, and the 22-character match of
-// codes written as names. Inline and free of tables.
+// How each dictionary writes its codes, and the rules of the admissibility
+// check that the lookups and the command-line tool's explanations share
+// with it: which rule each dictionary ID is checked by, when an entry counts
+// on a date, and the 22-character match of codes written as names. Inline
+// and free of tables.
 #pragma once
 
 #include "dates/period.h"
