@@ -45,6 +45,15 @@ int Trzycyfrowy(const C* t) {
     return (t[0] - '0') * 100 + (t[1] - '0') * 10 + (t[2] - '0');
 }
 
+// The group of this code's period, among the code's groups so far, or -1.
+int GrupaOkresu(const KodPar& k, const _stOpisOkresu& e) {
+    for (unsigned g = k.first; g < static_cast<unsigned>(k.first + k.count); ++g) {
+        if (g_grupy_par[g].valid_from == e.valid_from && g_grupy_par[g].valid_to == e.valid_to)
+            return static_cast<int>(g);
+    }
+    return -1;
+}
+
 bool BudujIndeksPar() {
     for (KodPar& k : g_kody_par) k = KodPar{0, 0};
     const ZrodloTrie& trie = kTrieKodySwRazem;
@@ -56,22 +65,27 @@ bool BudujIndeksPar() {
         const _stOpisOkresu* entries = trie.entries + code.first;
         KodPar& k = g_kody_par[n];
         k.first = static_cast<unsigned short>(groups);
+        // The periods in the order they first appear, with their sizes.
         for (unsigned i = 0; i < code.count; ++i) {
-            // A period already grouped for this code is skipped.
-            bool seen = false;
-            for (unsigned j = 0; j < i && !seen; ++j)
-                seen = entries[j].valid_from == entries[i].valid_from && entries[j].valid_to == entries[i].valid_to;
-            if (seen) continue;
-            if (groups == kGrupyParMax) return false;
-            GrupaPar& g = g_grupy_par[groups++];
-            g = GrupaPar{entries[i].valid_from, entries[i].valid_to, static_cast<unsigned short>(partners), 0};
-            for (unsigned j = i; j < code.count; ++j) {
-                if (entries[j].valid_from != g.valid_from || entries[j].valid_to != g.valid_to) continue;
-                if (partners == kPartnerzyMax) return false;
-                g_partnerzy[partners++] = static_cast<short>(Trzycyfrowy(entries[j].short_text));
-                ++g.count;
+            const int g = GrupaOkresu(k, entries[i]);
+            if (g >= 0) {
+                ++g_grupy_par[g].count;
+                continue;
             }
+            if (groups == kGrupyParMax) return false;
+            g_grupy_par[groups++] = GrupaPar{entries[i].valid_from, entries[i].valid_to, 0, 1};
             ++k.count;
+        }
+        // Each group's place among the partners, then the partners in data order.
+        for (unsigned g = k.first; g < static_cast<unsigned>(k.first + k.count); ++g) {
+            if (partners + g_grupy_par[g].count > kPartnerzyMax) return false;
+            g_grupy_par[g].first = static_cast<unsigned short>(partners);
+            partners += g_grupy_par[g].count;
+            g_grupy_par[g].count = 0;
+        }
+        for (unsigned i = 0; i < code.count; ++i) {
+            GrupaPar& g = g_grupy_par[GrupaOkresu(k, entries[i])];
+            g_partnerzy[g.first + g.count++] = static_cast<short>(Trzycyfrowy(entries[i].short_text));
         }
     }
     return true;
