@@ -111,8 +111,9 @@ int OdwiedzDate(Visitor& visit, int value, bool dzien) {
 // today.
 template <class Source, class Visitor>
 int PrzejdzListeDat(Source& dates, Visitor&& visit) {
-    bool found = false;
+    bool found = false, any = false;
     while (const KChar* t = dates.Next()) {
+        any = true;
         bool is_day = false;
         const int value = WartoscDaty(t, is_day);
         if (value == kBezDaty) continue;  // neither form: skipped
@@ -121,6 +122,7 @@ int PrzejdzListeDat(Source& dates, Visitor&& visit) {
         if (r != kListaDalej) return r;
     }
     if (found) return kListaKoniec;
+    if (!any) return kListaPusta;
 
     // No text of the list is a date: each stands for today.
     bool today_read = false;

@@ -51,12 +51,14 @@ int WartoscOdniesienia(const KChar* date);
 // date the visitor gets the value (YYYYMMDD for 8-character texts, YYYYMM for
 // 6-character texts); each text is checked once. A clock that cannot be read
 // (today 0) stops the walk with kListaBlad. The visitor returns kListaDalej to go on or any other value
-// to stop with it. Returns kListaKoniec when the list was walked to its end.
+// to stop with it. Returns kListaKoniec when the list was walked to its end,
+// kListaPusta when it holds no text at all.
 // A visitor that takes (int value, bool is_day) also learns the form of the
 // text: a day text of a year below 100 gives a value below 1000000.
 constexpr int kListaDalej = 1;
 constexpr int kListaKoniec = 2;
 constexpr int kListaBlad = 3;
+constexpr int kListaPusta = 4;
 template <class Source, class Visitor>
 int PrzejdzListeDat(Source& dates, Visitor&& visit);
 

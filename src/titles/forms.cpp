@@ -12,6 +12,30 @@ namespace kod {
 
 namespace {
 
+// The slot of the six-digit code that three parts (four digits, one, one)
+// join to, walked part by part without joining them; null when the parts
+// are not six digits together (a null part included) or the code leaves the
+// trie. No part is read past the character that decides.
+const _stOpisKodu* ZnajdzSlotCzesci(const _stOpisKodu* root, const KChar* title4, const KChar* pension,
+                                    const KChar* disability) {
+    if (!title4 || !pension || !disability) return nullptr;
+    const _stOpisKodu* node = root;
+    const _stOpisKodu* slot = nullptr;
+    int n = 0;
+    const auto walk = [&](const KChar* part) {
+        for (; *part; ++part) {
+            const unsigned digit = CharValue(*part) - '0';  // wraps above 9 for a non-digit
+            if (digit > 9 || n == 6) return false;
+            if (n > 0 && !(node = slot->child)) return false;
+            slot = node + digit;
+            ++n;
+        }
+        return true;
+    };
+    if (!walk(title4) || !walk(pension) || !walk(disability) || n != 6) return nullptr;
+    return slot;
+}
+
 const ZrodloTrie* const kTablice[kFormCount] = {
     &kTrieFormularzaDRA, &kTrieFormularzaRNA_RCA, &kTrieFormularzaRZA, &kTrieFormularzaZUA, &kTrieFormularzaZZA,
 };
@@ -25,10 +49,10 @@ bool DataWpisu(const _stOpisOkresu& entry, int date, bool is_day) {
 }
 
 // kTak when one date of the list lies in one of the slot's periods, else
-// kNie. The list is walked by the shared walk (invalid texts skipped, or
-// today when no text is a date).
+// kNie; an empty list gives empty_list. The list is walked by the shared
+// walk (invalid texts skipped, or today when no text is a date).
 template <class Source>
-int DopasujDaty(const _stOpisKodu& slot, Source& dates) {
+int DopasujDaty(const _stOpisKodu& slot, Source& dates, int empty_list) {
     const unsigned count = CharValue(slot.count);
     const _stOpisOkresu* entries = slot.entries;
     if (count == 0 || !entries) return kNie;
@@ -39,6 +63,7 @@ int DopasujDaty(const _stOpisKodu& slot, Source& dates) {
         }
         return kListaDalej;
     });
+    if (result == kListaPusta) return empty_list;
     return Odpowiedz(result == kZnaleziona);
 }
 
@@ -48,21 +73,10 @@ int DopasujDaty(const _stOpisKodu& slot, Source& dates) {
 int SprawdzNaFormularzu(Formularz form, const KChar* title4, const KChar* pension, const KChar* disability,
                         va_list dates) {
     ZbudujSlowniki();
-    KChar code[7];  // six digits and the NUL
-    if (!KodSzesciocyfrowy(code, title4, pension, disability)) return kNie;
-    const _stOpisKodu* slot = ZnajdzSlotSzesciu(KorzenTrie(*kTablice[form]), code);
+    const _stOpisKodu* slot = ZnajdzSlotCzesci(KorzenTrie(*kTablice[form]), title4, pension, disability);
     if (!slot || CharValue(slot->count) == 0) return kNie;
-
-    va_list rest;
-    va_copy(rest, dates);
-    const KChar* first = va_arg(rest, const KChar*);
-    int result = kTak;
-    if (first) {
-        ZrodloDatVa list(first, rest);
-        result = DopasujDaty(*slot, list);
-    }
-    va_end(rest);
-    return result;
+    ZrodloDatVa list(dates);
+    return DopasujDaty(*slot, list, kTak);  // no dates: the code alone is enough
 }
 
 }  // namespace
@@ -78,7 +92,7 @@ KOD_EXPORT int fb_KVD_KodTyt_WypDok_ONE(const KChar* /*pass*/, const _stOpisKodu
     kod::ZbudujSlowniki();
     if (!slot) return kod::kNie;
     kod::ZrodloDatTablica list(dates);
-    return kod::DopasujDaty(*slot, list);
+    return kod::DopasujDaty(*slot, list, kod::kNie);
 }
 
 #define KOD_FORMULARZ(name, form)                                                                               \

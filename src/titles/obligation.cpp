@@ -93,7 +93,8 @@ int SlwPodl(const _stZasadyPodlegania* rec, int insurance, const KChar* conditio
         return ok ? kStopTak : kListaDalej;
     });
     switch (r) {
-        case kListaKoniec: return Odpowiedz(mode == Tryb::kWszystkie);
+        case kListaKoniec:
+        case kListaPusta: return Odpowiedz(mode == Tryb::kWszystkie);
         case kStopTak: return kTak;
         default: return kNie;  // kStopNie, kListaBlad
     }

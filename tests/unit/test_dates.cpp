@@ -196,7 +196,7 @@ std::vector<ListaCase> Przypadki() {
     using kod::kListaKoniec;
     const std::string dlugi(10000, 'x');
     return {
-        {"empty list", {}, -1, 0, {}, kListaKoniec},
+        {"empty list", {}, -1, 0, {}, kod::kListaPusta},  // told apart from a list walked to its end
         {"all invalid: today for each",
          {"ab", "", "31022005", "1320", dlugi, "132005"},
          -1, 0,
