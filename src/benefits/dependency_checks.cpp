@@ -26,9 +26,10 @@ int SprawdzTypZaleznosci(TablicaZaleznosci table, bool use_zamien_stala, const K
 }
 
 // A benefit code as the DRA and WST checks take it: exactly three digits
-// and not 000; 0 when it is not.
+// and not 000; kNieKodSwiadczenia when it is not.
+constexpr long kNieKodSwiadczenia = 0;
 long KodTrzycyfrowy(const KChar* code) {
-    if (!KodCyfrowy(code, 3)) return 0;
+    if (!KodCyfrowy(code, 3)) return kNieKodSwiadczenia;
     return TextToLong(code);
 }
 

@@ -45,13 +45,15 @@ int Trzycyfrowy(const C* t) {
     return (t[0] - '0') * 100 + (t[1] - '0') * 10 + (t[2] - '0');
 }
 
-// The group of this code's period, among the code's groups so far, or -1.
+constexpr int kBrakGrupy = -1;
+
+// The group of this code's period, among the code's groups so far, or kBrakGrupy.
 int GrupaOkresu(const KodPar& k, const _stOpisOkresu& e) {
     for (unsigned g = k.first; g < static_cast<unsigned>(k.first + k.count); ++g) {
         if (g_grupy_par[g].valid_from == e.valid_from && g_grupy_par[g].valid_to == e.valid_to)
             return static_cast<int>(g);
     }
-    return -1;
+    return kBrakGrupy;
 }
 
 bool BudujIndeksPar() {
@@ -68,7 +70,7 @@ bool BudujIndeksPar() {
         // The periods in the order they first appear, with their sizes.
         for (unsigned i = 0; i < code.count; ++i) {
             const int g = GrupaOkresu(k, entries[i]);
-            if (g >= 0) {
+            if (g != kBrakGrupy) {
                 ++g_grupy_par[g].count;
                 continue;
             }
