@@ -19,6 +19,12 @@ namespace {
 const _stOpisKodu* ZnajdzSlotCzesci(const _stOpisKodu* root, const KChar* title4, const KChar* pension,
                                     const KChar* disability) {
     if (!title4 || !pension || !disability) return nullptr;
+    // The usual shape first: four digits, one and one.
+    if (IsDigit(title4[0]) && IsDigit(title4[1]) && IsDigit(title4[2]) && IsDigit(title4[3]) && title4[4] == 0 &&
+        IsDigit(pension[0]) && pension[1] == 0 && IsDigit(disability[0]) && disability[1] == 0) {
+        const KChar code[7] = {title4[0], title4[1], title4[2], title4[3], pension[0], disability[0], 0};
+        return ZnajdzSlotSzesciu(root, code);
+    }
     const _stOpisKodu* node = root;
     const _stOpisKodu* slot = nullptr;
     int n = 0;
