@@ -11,8 +11,8 @@ namespace {
 // The shared procedure of the six dependency-type checks. With a title the
 // value passes when ZamienStalaKwoty(title, value) equals the expected type
 // (the amount-type check), otherwise when it equals it directly.
-int SprawdzTypZaleznosci(TablicaZaleznosci table, bool use_zamien_stala, const KChar* title, const KChar* code, int expected,
-                         const KChar* month) {
+int SprawdzTypZaleznosci(TablicaZaleznosci table, bool use_zamien_stala, const KChar* title, const KChar* code,
+                         int expected, const KChar* month) {
     if (!code) return kNie;
     const int m = PrzeksztalcDateMMRRRR(month);  // -1 for a null text: in no period
     const long n = TextToLong(code);
