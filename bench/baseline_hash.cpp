@@ -16,7 +16,7 @@ HashBaseline::HashBaseline() {
     }
     for (unsigned i = 0; i < kod::kZasadyKodowCount; ++i) {
         std::vector<Period>& v = titles_[T(kod::kZasadyKodow[i].code)];
-        for (const kod::ListaOkresowPodlegania& list : kod::kZasadyKodow[i].record->dni) {
+        for (const kod::ListaOkresowPodlegania& list : kod::kZasadyKodow[i].record->days) {
             for (int p = 0; p < list.count; ++p) v.push_back({list.periods[p].valid_from, list.periods[p].valid_to, 0});
         }
     }

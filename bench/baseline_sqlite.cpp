@@ -91,7 +91,7 @@ SqliteBaseline::SqliteBaseline() {
     for (unsigned i = 0; i < kod::kZasadyKodowCount; ++i) {
         const Str code = T(kod::kZasadyKodow[i].code);
         bool any = false;
-        for (const kod::ListaOkresowPodlegania& list : kod::kZasadyKodow[i].record->dni) {
+        for (const kod::ListaOkresowPodlegania& list : kod::kZasadyKodow[i].record->days) {
             for (int p = 0; p < list.count; ++p) {
                 BindText(ins, 1, code);
                 sqlite3_bind_int(ins, 2, list.periods[p].valid_from);

@@ -5,7 +5,7 @@
 
 #include "benefits/tables.h"
 #include "dictionary/trie.h"
-#include "titles/rules.h"
+#include "records/records.h"
 
 namespace kod {
 extern const ZrodloTrie kTrie10004;

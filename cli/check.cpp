@@ -1,8 +1,12 @@
 // check: may a code be entered in a dictionary field on a date, and if not,
 // why not. The answer is the library's (fb_KVDKodSprawdzArkusze); the reason
 // is read from the trie the library exports, following the rule each kind of
-// dictionary is checked by.
+// dictionary is checked by. Which rule that is, when an entry counts on a
+// date and how names match are the library's own rules (dictionary/code_rules.h),
+// compiled in here; the answer itself is always asked of the library.
 #include <iostream>
+
+#include "dictionary/code_rules.h"
 
 #include "commands.h"
 #include "dates.h"
@@ -43,7 +47,7 @@ std::string CodeInForceBelow(const _stOpisKodu* node, const std::string& prefix,
     WalkCodes(node, prefix, [&](const Code& c) {
         if (!found.empty()) return;
         for (int i = 0; i < CountOf(c.slot); ++i) {
-            if (ref <= 0 || InPeriod(ref, c.slot->entries[i].valid_from, c.slot->entries[i].valid_to)) {
+            if (kod::WpisLiczySie(c.slot->entries[i], ref)) {
                 found = c.code;
                 return;
             }
@@ -75,7 +79,7 @@ std::string ShortTextReason(const std::vector<Code>& slots, const std::u16string
             const _stOpisOkresu& e = c.slot->entries[i];
             if (!e.short_text || code != std::u16string(e.short_text)) continue;
             named = true;
-            if (ref == 0 || InPeriod(ref, e.valid_from, e.valid_to)) return "";
+            if (kod::WpisLiczySie(e, ref)) return "";
             periods += (periods.empty() ? "" : ", ") + FormatDate(e.valid_from) + " to " + FormatDate(e.valid_to);
         }
     }
@@ -111,12 +115,6 @@ std::string LetterReason(unsigned id, const std::string& code, int ref) {
     return ShortTextReason(root, Wide(code), ref, "its codes are written " + letters);
 }
 
-// Names longer than 22 characters count by their first 22.
-bool NameMatches(const std::u16string& t, const std::u16string& code) {
-    if (t.substr(0, 22) == code.substr(0, 22)) return true;
-    return t.size() >= 22 && t[21] == u' ' && code.size() == 21 && t.compare(0, 21, code) == 0;
-}
-
 std::string NameReason(unsigned id, const std::string& code, int ref) {
     const std::u16string want = Wide(code);
     bool named = false;
@@ -126,9 +124,9 @@ std::string NameReason(unsigned id, const std::string& code, int ref) {
         for (int i = 0; i < CountOf(c.slot); ++i) {
             const _stOpisOkresu& e = c.slot->entries[i];
             const KChar* t = e.short_text && *e.short_text ? e.short_text : e.description;
-            if (!t || !NameMatches(t, want)) continue;
+            if (!kod::TekstKoduPasuje(t, want.c_str())) continue;
             named = true;
-            if (ref == 0 || InPeriod(ref, e.valid_from, e.valid_to)) ok = true;
+            if (kod::WpisLiczySie(e, ref)) ok = true;
             periods += (periods.empty() ? "" : ", ") + FormatDate(e.valid_from) + " to " + FormatDate(e.valid_to);
         }
     });
@@ -156,16 +154,19 @@ CheckAnswer CheckCode(unsigned id, const std::string& code, const std::string& d
     CheckAnswer a;
     a.result = fb_KVDKodSprawdzArkusze(static_cast<int>(id), c.c_str(), date_text.empty() ? nullptr : d.c_str());
     if (a.result == 0) return a;
-    switch (id) {
-    case 10003: a.reason = TitleReason(code, date_text, ref); break;
-    case 10005: case 10014: a.reason = BranchReason(id, code, ref); break;
-    case 10024: case 10034: case 10037: case 10045: a.reason = LetterReason(id, code, ref); break;
-    case 10046: case 10047: a.reason = NameReason(id, code, ref); break;
-    case 10026: case 10040: case 10041: case 10042: case 10043: case 10044:
-        a.reason = "no code may be entered from dictionary " + std::to_string(id) + " (it has no check rule)";
+    switch (kod::RegulaSlownika(id)) {
+    case kod::RegulaKodu::kTytulu: a.reason = TitleReason(code, date_text, ref); break;
+    case kod::RegulaKodu::kOddzialu: a.reason = BranchReason(id, code, ref); break;
+    case kod::RegulaKodu::kLiterowa: a.reason = LetterReason(id, code, ref); break;
+    case kod::RegulaKodu::kTekstowa: a.reason = NameReason(id, code, ref); break;
+    case kod::RegulaKodu::kBrak:
+        a.reason = id >= kod::kPierwszySlownik && id <= kod::kOstatniSlownik
+                       ? "no code may be entered from dictionary " + std::to_string(id) + " (it has no check rule)"
+                       : "dictionary " + std::to_string(id) + " has no code list";
         break;
-    default:
+    case kod::RegulaKodu::kCyfrowa:
         a.reason = sl_PobierzSlownik(id) ? DigitCodeReason(id, code, ref) : "dictionary " + std::to_string(id) + " has no code list";
+        break;
     }
     if (a.reason.empty()) a.reason = "not admissible (the trie shows no further reason)";
     return a;

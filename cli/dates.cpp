@@ -36,7 +36,7 @@ Date ParseDate(const std::string& arg) {
         d.value = sl_PrzeksztalcDate_DDMMRRRR(t.c_str());
     } else {
         int status = sl_PoprawnaData_MMRRRR(t.c_str());
-        if (status == 60006301) {
+        if (status == KODOWNIK_DATA_ZLY_ROK) {
             throw UserError("'" + arg + "': months are read for the years 1850 to 2020 only; give a day (DDMMRRRR or YYYY-MM-DD)");
         }
         if (status != 0) throw UserError("'" + arg + "' is not a month (MMRRRR)");
@@ -74,12 +74,6 @@ std::string FormatDate(int value) {
         std::snprintf(out, sizeof out, "%04d-%02d", value / 100, value % 100);
     }
     return out;
-}
-
-bool InPeriod(int ref, int from, int to) {
-    if (ref == 0) return true;
-    if (ref > 999999) return from <= ref && ref <= to;
-    return from / 100 <= ref && ref <= to / 100;
 }
 
 }  // namespace kodcli

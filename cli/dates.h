@@ -24,10 +24,6 @@ Date MonthOf(const Date& d);
 // 99991231 and 999912.
 std::string FormatDate(int value);
 
-// True when the reference value (YYYYMMDD, YYYYMM, or 0 for no date) lies in
-// the period; months compare with the bounds' months.
-bool InPeriod(int ref, int from, int to);
-
 }  // namespace kodcli
 
 #endif

@@ -3,31 +3,33 @@
 #include "benefits/tables.h"
 #include "dates/dates.h"
 #include "frame/build.h"
+#include "frame/result.h"
 
 namespace kod {
 namespace {
 
 // The shared procedure of the six dependency-type checks. With a title the
-// value passes when ZamienStala(title, value) equals the expected type
+// value passes when ZamienStalaKwoty(title, value) equals the expected type
 // (the amount-type check), otherwise when it equals it directly.
-int SprawdzTypZaleznosci(TablicaZaleznosci table, bool zamien, const KChar* title, const KChar* code, int expected,
-                         const KChar* month) {
-    if (!code) return -1;
-    const int m = sl_PrzeksztalcDate_MMRRRR(month);  // -1 for a null text: in no period
+int SprawdzTypZaleznosci(TablicaZaleznosci table, bool use_zamien_stala, const KChar* title, const KChar* code,
+                         int expected, const KChar* month) {
+    if (!code) return kNie;
+    const int m = PrzeksztalcDateMMRRRR(month);  // -1 for a null text: in no period
     const long n = TextToLong(code);
-    if (n == 0) return -1;
+    if (n == 0) return kNie;
     ZbudujSlowniki();
     const _stOkresZaleznosci* hit = ZnajdzOkres(ZnajdzWiersz(Tablica(table), n), [&](const _stOkresZaleznosci& e) {
         if (!MiesiacWOkresie(m, e.valid_from, e.valid_to)) return false;
-        return (zamien ? ZamienStala(title, e.value) : e.value) == expected;
+        return (use_zamien_stala ? ZamienStalaKwoty(title, e.value) : e.value) == expected;
     });
-    return hit ? 0 : -1;
+    return Odpowiedz(hit != nullptr);
 }
 
 // A benefit code as the DRA and WST checks take it: exactly three digits
-// and not 000; 0 when it is not.
+// and not 000; kNieKodSwiadczenia when it is not.
+constexpr long kNieKodSwiadczenia = 0;
 long KodTrzycyfrowy(const KChar* code) {
-    if (sl_PoprawnyKod(code, 3) != 0) return 0;
+    if (!KodCyfrowy(code, 3)) return kNieKodSwiadczenia;
     return TextToLong(code);
 }
 
@@ -67,32 +69,35 @@ KOD_EXPORT int fb_KVDZaleznosciKodSw_MSCTyp(const KChar* code, int expected, con
 // bounds' months; 0 only asks whether the code is known.
 KOD_EXPORT int sl_SprawdzKodSwDRA(const KChar* code, int expected, int date) {
     const long n = KodTrzycyfrowy(code);
-    if (n == 0) return -1;
+    if (n == 0) return kNie;
     ZbudujSlowniki();
     const _stZaleznosciKodSw* row = ZnajdzWiersz(ZaleznosciDRA, n);
-    if (!row) return -1;
-    if (date == 0) return 0;
+    if (!row) return kNie;
+    if (date == 0) return kTak;
     const _stOkresZaleznosci* hit = ZnajdzOkres(row, [&](const _stOkresZaleznosci& e) {
         return DataWOkresie(date, e.valid_from, e.valid_to) && e.value == expected;
     });
-    return hit ? 0 : -1;
+    return Odpowiedz(hit != nullptr);
 }
+
+// What sl_SprawdzKodSwWST answers for a known code without a date to look at.
+constexpr int kWSTBezDaty = 0;
 
 // WST number of the code on the date; 0 also for a date text of another
 // length than six or eight.
 KOD_EXPORT int sl_SprawdzKodSwWST(const KChar* code, const KChar* date) {
-    if (!date) return -1;
-    if (sl_PoprawnyKod(code, 3) != 0) return -1;
+    if (!date) return kNie;
+    if (!KodCyfrowy(code, 3)) return kNie;
     const int d = DataWedlugDlugosci(date);
     const long n = TextToLong(code);
-    if (n == 0) return -1;
+    if (n == 0) return kNie;
     ZbudujSlowniki();
     const _stZaleznosciKodSw* row = ZnajdzWiersz(ZaleznosciWST, n);
-    if (!row) return -1;
-    if (d == 0) return 0;
+    if (!row) return kNie;
+    if (d == 0) return kWSTBezDaty;
     const _stOkresZaleznosci* hit =
         ZnajdzOkres(row, [&](const _stOkresZaleznosci& e) { return DataWOkresie(d, e.valid_from, e.valid_to); });
-    return hit ? hit->value : -1;
+    return hit ? hit->value : kNie;
 }
 
 }  // extern "C"

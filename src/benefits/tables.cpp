@@ -1,9 +1,9 @@
 // The rule-table headers, their builder and the row search.
 #include "benefits/tables.h"
 
-#include "dates/dates.h"
+#include "dictionary/catalogue.h"
+#include "dictionary/trie.h"
 #include "frame/build.h"
-#include "frame/builders.h"
 
 namespace kod {
 
@@ -17,6 +17,8 @@ _stTablicaZaleznosci ZaleznosciTypSwiadczenia = {0, nullptr};
 _stTablicaZaleznosci ZaleznosciDRA = {0, nullptr};
 
 namespace {
+
+constexpr unsigned int kSlownikTytulowSwiadczen = 10001;  // the title-benefit matrix
 
 _stTablicaZaleznosci* const kNaglowki[kTablicZaleznosci] = {
     &ZaleznosciOkresOdTyp, &ZaleznosciOkresDoTyp, &ZaleznosciKwotaTyp, &ZaleznosciLiczbaDniSkladkiTyp,
@@ -40,17 +42,10 @@ const _stZaleznosciKodSw* ZnajdzWiersz(const _stTablicaZaleznosci& table, long c
     return nullptr;
 }
 
-int DataWedlugDlugosci(const KChar* text) {
-    switch (TextLengthUpTo(text, 8)) {
-        case 6: return sl_PrzeksztalcDate_MMRRRR(text);
-        case 8: return sl_PrzeksztalcDate_DDMMRRRR(text);
-        default: return 0;
-    }
-}
-
 const _stOpisKodu* SlotTytulu(const KChar* title) {
-    if (sl_PoprawnyKod(title, 6) != 0) return nullptr;
-    const _stOpisKodu* slot = sl_PobierzOpisKodu(sl_PobierzSlownik(10001), title);
+    if (!KodCyfrowy(title, 6)) return nullptr;
+    ZbudujSlowniki();
+    const _stOpisKodu* slot = ZnajdzSlot(KorzenSlownika(kSlownikTytulowSwiadczen), title);
     return slot && CharValue(slot->count) > 0 ? slot : nullptr;
 }
 

@@ -6,36 +6,34 @@
 
 namespace kod {
 
-// Kodownik_A uses the bytes unchanged; Kodownik_W converts them into a
-// buffer of N units on the caller's stack. Both read a text no further than
-// N bytes: a null text, one of N bytes or more, and one that cannot be
-// converted all become null, so both builds answer alike.
-template <int N>
+// The longest bw_ text Kodownik_W converts: 1023 characters (its buffer
+// holds them and the NUL).
+constexpr int kZnakiTekstu8 = 1023;
+
+// Kodownik_A uses the bytes unchanged, whatever their length. Kodownik_W
+// converts them into a buffer on the caller's stack, reading a text no
+// further than its buffer: a text longer than kZnakiTekstu8 characters,
+// like a null text and one that cannot be converted, becomes null.
 class Tekst8 {
 public:
     explicit Tekst8(const char* text, bool ansi = false) {
 #ifdef KODOWNIK_WIDE
-        tekst_ = platform::Na16Bitow(text, bufor_, N, ansi) ? bufor_ : nullptr;
+        text_ = platform::Na16Bitow(text, buffer_, kZnakiTekstu8 + 1, ansi) ? buffer_ : nullptr;
 #else
         (void)ansi;
-        // reads at most N bytes: N means "N or more"
-        const std::size_t n = text ? TextLengthUpTo(text, N - 1) : N;
-        tekst_ = n < static_cast<std::size_t>(N) ? text : nullptr;
+        text_ = text;
 #endif
     }
     Tekst8(const Tekst8&) = delete;
     Tekst8& operator=(const Tekst8&) = delete;
 
-    const KChar* get() const { return tekst_; }
+    const KChar* get() const { return text_; }
 
 private:
 #ifdef KODOWNIK_WIDE
-    KChar bufor_[N];
+    KChar buffer_[kZnakiTekstu8 + 1];
 #endif
-    const KChar* tekst_;
+    const KChar* text_;
 };
-
-constexpr int kKrotkiTekst8 = 64;    // codes, titles, date texts
-constexpr int kTytulSpecjalny = 1024;  // the title of bw_KodSpecjalny
 
 }  // namespace kod

@@ -2,8 +2,6 @@
 // occupied ones from the generated list; nothing changes afterwards.
 #include "checks/branches.h"
 
-#include "frame/builders.h"
-
 namespace kod {
 namespace {
 

@@ -5,22 +5,9 @@
 #include "dates/dates.h"
 #include "dictionary/catalogue.h"
 #include "frame/build.h"
-#include "frame/builders.h"
+#include "frame/result.h"
 
 namespace kod {
-
-bool TekstKoduPasuje(const KChar* text, const KChar* code) {
-    if (!text || !code) return false;
-    for (int i = 0; i < kZnakiKoduTekstowego; ++i) {
-        if (text[i] != code[i]) {
-            // Every earlier character is equal and not NUL. A name whose
-            // 22nd character is a blank is also written as its first 21.
-            return i == kZnakiKoduTekstowego - 1 && text[i] == ' ' && code[i] == 0;
-        }
-        if (text[i] == 0) return true;
-    }
-    return true;  // 22 equal characters: the rest does not count
-}
 
 namespace {
 
@@ -32,12 +19,10 @@ const KChar* TekstWpisu(const _stOpisOkresu& e) {
 
 // The whole-trie search below a node: whether some entry's text matches the
 // code and the entry counts at r.
-int SzukajTekstu(const _stOpisKodu* node, const KChar* code, int r) {
+bool SzukajTekstu(const _stOpisKodu* node, const KChar* code, int r) {
     return PrzejdzWpisy(node, [code, r](const _stOpisOkresu& e) {
-               return TekstKoduPasuje(TekstWpisu(e), code) && (r <= 0 || DataWOkresie(r, e.valid_from, e.valid_to));
-           })
-               ? 0
-               : -1;
+        return TekstKoduPasuje(TekstWpisu(e), code) && WpisLiczySie(e, r);
+    });
 }
 
 // Index of the two name dictionaries, so that a check looks at a few
@@ -55,7 +40,7 @@ struct IndeksNazw {
     unsigned int id;
     const _stOpisKodu* root;  // null until built, or when the entries do not fit
     unsigned start[kGrupyNazw + 1];
-    const _stOpisOkresu* wpisy[kWpisyNazwMax];
+    const _stOpisOkresu* entries[kWpisyNazwMax];
 };
 
 IndeksNazw g_indeksy_nazw[2] = {{10046, nullptr, {}, {}}, {10047, nullptr, {}, {}}};
@@ -89,17 +74,17 @@ void BudujIndeksNazw(IndeksNazw& ix) {
     for (unsigned g = 0; g < kGrupyNazw; ++g) ix.start[g + 1] += ix.start[g];
     unsigned next[kGrupyNazw];
     for (unsigned g = 0; g < kGrupyNazw; ++g) next[g] = ix.start[g];
-    ZbierzWpisy(root, [&](const _stOpisOkresu& e) { ix.wpisy[next[GrupaNazwy(TekstWpisu(e))]++] = &e; });
+    ZbierzWpisy(root, [&](const _stOpisOkresu& e) { ix.entries[next[GrupaNazwy(TekstWpisu(e))]++] = &e; });
     ix.root = root;
 }
 
-int SzukajWIndeksie(const IndeksNazw& ix, const KChar* code, int r) {
+bool SzukajWIndeksie(const IndeksNazw& ix, const KChar* code, int r) {
     const unsigned g = GrupaNazwy(code);
     for (unsigned i = ix.start[g]; i < ix.start[g + 1]; ++i) {
-        const _stOpisOkresu& e = *ix.wpisy[i];
-        if (TekstKoduPasuje(TekstWpisu(e), code) && (r <= 0 || DataWOkresie(r, e.valid_from, e.valid_to))) return 0;
+        const _stOpisOkresu& e = *ix.entries[i];
+        if (TekstKoduPasuje(TekstWpisu(e), code) && WpisLiczySie(e, r)) return true;
     }
-    return -1;
+    return false;
 }
 
 }  // namespace
@@ -109,9 +94,8 @@ void BudujIndeksyNazw() {
     for (IndeksNazw& ix : g_indeksy_nazw) BudujIndeksNazw(ix);
 }
 
-namespace {
-
-int SzukajNazwy(const _stOpisKodu* node, const KChar* code, int r) {
+bool KodLiterowyPasuje(const _stOpisKodu* node, const KChar* code, int r) {
+    if (!code) return false;
     if (SlownikiZbudowane()) {
         for (const IndeksNazw& ix : g_indeksy_nazw) {
             if (ix.root && node == ix.root) return SzukajWIndeksie(ix, code, r);
@@ -120,7 +104,6 @@ int SzukajNazwy(const _stOpisKodu* node, const KChar* code, int r) {
     return SzukajTekstu(node, code, r);
 }
 
-}  // namespace
 }  // namespace kod
 
 extern "C" {
@@ -129,8 +112,8 @@ extern "C" {
 // tables), so it does not run the build itself.
 KOD_EXPORT int sl_CzyPrawidlowyKodLiterowy(const _stOpisKodu* node, const KChar* code, int reference) {
     // A slot taken for a node would be searched past the end of its node.
-    if (!node || !code || kod::WnetrzeWezla(node)) return -1;
-    return kod::SzukajNazwy(node, code, reference);
+    if (!node || !code || kod::WnetrzeWezla(node)) return kod::kNie;
+    return kod::Odpowiedz(kod::KodLiterowyPasuje(node, code, reference));
 }
 
 }  // extern "C"

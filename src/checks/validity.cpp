@@ -3,7 +3,8 @@
 #include "checks/branches.h"
 #include "dates/dates.h"
 #include "frame/build.h"
-#include "titles/rules.h"
+#include "dictionary/title_index.h"
+#include "frame/result.h"
 
 using namespace kod;
 
@@ -27,7 +28,7 @@ extern "C" {
 KOD_EXPORT int sl_SprawdzSlownikNIPZUS(int key_kind, const KChar* key, const KChar* date) {
     const int r = WartoscOdniesienia(date);
     ZbudujSlowniki();
-    if (!key || key_kind < 0 || key_kind > 3) return -1;
+    if (!key || key_kind < 0 || key_kind > 3) return kNie;
     for (int i = 0; i < kSlotyNIPZUS; ++i) {
         const OddzialZUS* o = SlotNIPZUS(i);
         if (!o) continue;
@@ -36,22 +37,22 @@ KOD_EXPORT int sl_SprawdzSlownikNIPZUS(int key_kind, const KChar* key, const KCh
             if (r > 0 && !DataWOkresie(r, e.valid_from, e.valid_to)) continue;
             // Whole-text comparison: the key is read no further than the
             // entry's text plus its NUL.
-            if (TextEqual(TekstKlucza(e, key_kind), key)) return 0;
+            if (TextEqual(TekstKlucza(e, key_kind), key)) return kTak;
         }
     }
-    return -1;
+    return kNie;
 }
 
 KOD_EXPORT int sl_SprawdzDatyObowiazywaniaKoduTytuluUbezpieczenia(const KChar* title, int* valid_from,
                                                                     int* valid_to) {
     ZbudujSlowniki();
-    if (!valid_from || !valid_to) return -1;
-    if (sl_PoprawnyKod(title, 6) != 0) return -1;
+    if (!valid_from || !valid_to) return kNie;
+    if (!KodCyfrowy(title, 6)) return kNie;
     const _stZasadyPodlegania* rec = PobierzZasadyKoduTytulu(title);
-    if (!rec) return -1;
+    if (!rec) return kNie;
     int from = 999999999;
     int to = 0;
-    for (const ListaOkresowPodlegania& list : rec->dni) {
+    for (const ListaOkresowPodlegania& list : rec->days) {
         for (int i = 0; i < list.count; ++i) {
             if (list.periods[i].valid_from < from) from = list.periods[i].valid_from;
             if (list.periods[i].valid_to > to) to = list.periods[i].valid_to;
@@ -60,7 +61,7 @@ KOD_EXPORT int sl_SprawdzDatyObowiazywaniaKoduTytuluUbezpieczenia(const KChar* t
     if (from == 999999999) from = 0;
     *valid_from = from;
     *valid_to = to;
-    return 0;
+    return kTak;
 }
 
 }  // extern "C"

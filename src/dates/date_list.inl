@@ -97,10 +97,6 @@ int OdwiedzDate(Visitor& visit, int value, bool dzien) {
     }
 }
 
-inline bool DataPoprawna(const KChar* t) {
-    return sl_PoprawnaData_DDMMRRRR(t) == 0 || sl_PoprawnaData_MMRRRR(t) == 0;
-}
-
 }  // namespace detail
 
 // The visitor is called as visit(value, is_day) when it takes two arguments,
@@ -108,46 +104,37 @@ inline bool DataPoprawna(const KChar* t) {
 // or today) and false for a YYYYMM value (6-character text). It tells the
 // form of the text even where a day value of a year below 100 is not above
 // 999999.
+//
+// Each text is checked once, in one pass: the texts before the first date
+// are skipped (none is a date), the walk goes on from the first date. Only a
+// list without any date is walked a second time, each text standing for
+// today.
 template <class Source, class Visitor>
 int PrzejdzListeDat(Source& dates, Visitor&& visit) {
-    bool jest_poprawna = false;
-    dates.Restart();
+    bool found = false, any = false;
     while (const KChar* t = dates.Next()) {
-        if (detail::DataPoprawna(t)) {
-            jest_poprawna = true;
-            break;
-        }
+        any = true;
+        bool is_day = false;
+        const int value = WartoscDaty(t, is_day);
+        if (value == kBezDaty) continue;  // neither form: skipped
+        found = true;
+        const int r = detail::OdwiedzDate(visit, value, is_day);
+        if (r != kListaDalej) return r;
     }
+    if (found) return kListaKoniec;
+    if (!any) return kListaPusta;
 
-    bool dzis_odczytany = false;
-    int dzis = 0;
+    // No text of the list is a date: each stands for today.
+    bool today_read = false;
+    int today = 0;
     dates.Restart();
-    while (const KChar* t = dates.Next()) {
-        int value;
-        bool dzien;
-        if (!jest_poprawna) {
-            // No text of the list is a date: each stands for today.
-            if (!dzis_odczytany) {
-                dzis = Dzisiaj();
-                dzis_odczytany = true;
-            }
-            value = dzis;
-            dzien = true;
-        } else {
-            if (!detail::DataPoprawna(t)) continue;
-            const std::size_t n = TextLengthUpTo(t, 8);
-            if (n == 8) {
-                value = sl_PrzeksztalcDate_DDMMRRRR(t);
-                dzien = true;
-            } else if (n == 6) {
-                value = sl_PrzeksztalcDate_MMRRRR(t);
-                dzien = false;
-            } else {
-                return kListaBlad;
-            }
+    while (dates.Next()) {
+        if (!today_read) {
+            today = Dzisiaj();
+            today_read = true;
         }
-        if (value == 0) return kListaBlad;
-        const int r = detail::OdwiedzDate(visit, value, dzien);
+        if (today == 0) return kListaBlad;
+        const int r = detail::OdwiedzDate(visit, today, true);
         if (r != kListaDalej) return r;
     }
     return kListaKoniec;

@@ -11,7 +11,7 @@ constexpr unsigned short kDniMiesiaca[2][12] = {
     {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31},
 };
 
-bool RokPrzestepny(int rok) { return (rok % 4 == 0 && rok % 100 != 0) || rok % 400 == 0; }
+bool RokPrzestepny(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
 
 // Value of n digits starting at s; the caller has checked they are digits.
 int Liczba(const KChar* s, int n) {
@@ -28,66 +28,110 @@ int SprawdzCyfry(const KChar* s, std::size_t n) {
     for (std::size_t i = 0; i < n; ++i) {
         if (!IsDigit(s[i])) return kDataZlaDlugoscLubZnak;
     }
-    return s[n] == 0 ? 0 : kDataZlaDlugoscLubZnak;
+    return s[n] == 0 ? kDataPoprawna : kDataZlaDlugoscLubZnak;
 }
 
-bool MiesiacPoprawny(int miesiac) { return miesiac >= 1 && miesiac <= 12; }
+bool MiesiacPoprawny(int month) { return month >= 1 && month <= 12; }
 
-bool DzienPoprawny(int dzien, int miesiac, bool przestepny) {
-    return dzien >= 1 && dzien <= kDniMiesiaca[przestepny ? 1 : 0][miesiac - 1];
+bool DzienPoprawny(int day, int month, bool leap) {
+    return day >= 1 && day <= kDniMiesiaca[leap ? 1 : 0][month - 1];
 }
 
 constexpr int kRokMiesiacaOd = 1850;
 constexpr int kRokMiesiacaDo = 2020;
 
 }  // namespace
-}  // namespace kod
 
-using namespace kod;
-
-extern "C" KOD_EXPORT int sl_PoprawnaData_DDMMRRRR(const KChar* text) {
-    if (!text) return -1;
+int PoprawnaDataDDMMRRRR(const KChar* text) {
+    if (!text) return kDataBrak;
     if (int r = SprawdzCyfry(text, 8)) return r;
-    const int miesiac = Liczba(text + 2, 2);
-    if (!MiesiacPoprawny(miesiac)) return kDataZlyMiesiac;
-    const int rok = Liczba(text + 4, 4);
-    if (!DzienPoprawny(Liczba(text, 2), miesiac, RokPrzestepny(rok))) return kDataZlyDzien;
-    return 0;
+    const int month = Liczba(text + 2, 2);
+    if (!MiesiacPoprawny(month)) return kDataZlyMiesiac;
+    const int year = Liczba(text + 4, 4);
+    if (!DzienPoprawny(Liczba(text, 2), month, RokPrzestepny(year))) return kDataZlyDzien;
+    return kDataPoprawna;
 }
 
-extern "C" KOD_EXPORT int sl_PoprawnaData_MMRRRR(const KChar* text) {
-    if (!text) return -1;
+int PoprawnaDataMMRRRR(const KChar* text) {
+    if (!text) return kDataBrak;
     if (int r = SprawdzCyfry(text, 6)) return r;
     if (!MiesiacPoprawny(Liczba(text, 2))) return kDataZlyMiesiac;
-    const int rok = Liczba(text + 2, 4);
-    if (rok < kRokMiesiacaOd || rok > kRokMiesiacaDo) return kDataZlyRok;
-    return 0;
+    const int year = Liczba(text + 2, 4);
+    if (year < kRokMiesiacaOd || year > kRokMiesiacaDo) return kDataZlyRok;
+    return kDataPoprawna;
 }
 
-extern "C" KOD_EXPORT int sl_PoprawnaData_DDMM(const KChar* text) {
-    if (!text) return -1;
+int PoprawnaDataDDMM(const KChar* text) {
+    if (!text) return kDataBrak;
     if (int r = SprawdzCyfry(text, 4)) return r;
-    const int miesiac = Liczba(text + 2, 2);
-    if (!MiesiacPoprawny(miesiac)) return kDataZlyMiesiac;
+    const int month = Liczba(text + 2, 2);
+    if (!MiesiacPoprawny(month)) return kDataZlyMiesiac;
     // Without a year 29 February is a possible day.
-    if (!DzienPoprawny(Liczba(text, 2), miesiac, true)) return kDataZlyDzien;
-    return 0;
+    if (!DzienPoprawny(Liczba(text, 2), month, true)) return kDataZlyDzien;
+    return kDataPoprawna;
 }
 
-extern "C" KOD_EXPORT int sl_PrzeksztalcDate_DDMMRRRR(const KChar* text) {
-    if (!text) return -1;
-    if (sl_PoprawnaData_DDMMRRRR(text) != 0) return Dzisiaj();
-    return Liczba(text + 4, 4) * 10000 + Liczba(text + 2, 2) * 100 + Liczba(text, 2);
+// The conversions check and read the digits in one pass.
+int PrzeksztalcDateDDMMRRRR(const KChar* text) {
+    if (!text) return kDataBrak;
+    if (SprawdzCyfry(text, 8) == kDataPoprawna) {
+        const int day_no = Liczba(text, 2), month = Liczba(text + 2, 2), year = Liczba(text + 4, 4);
+        if (MiesiacPoprawny(month) && DzienPoprawny(day_no, month, RokPrzestepny(year)))
+            return year * 10000 + month * 100 + day_no;
+    }
+    return Dzisiaj();
 }
 
-extern "C" KOD_EXPORT int sl_PrzeksztalcDate_MMRRRR(const KChar* text) {
-    if (!text) return -1;
-    if (sl_PoprawnaData_MMRRRR(text) != 0) return Dzisiaj() / 100;
-    return Liczba(text + 2, 4) * 100 + Liczba(text, 2);
+int PrzeksztalcDateMMRRRR(const KChar* text) {
+    if (!text) return kDataBrak;
+    if (SprawdzCyfry(text, 6) == kDataPoprawna) {
+        const int month = Liczba(text, 2), year = Liczba(text + 2, 4);
+        if (MiesiacPoprawny(month) && year >= kRokMiesiacaOd && year <= kRokMiesiacaDo) return year * 100 + month;
+    }
+    return Dzisiaj() / 100;
 }
 
-extern "C" KOD_EXPORT int sl_PrzeksztalcDate_DDMM(const KChar* text) {
-    if (!text) return -1;
-    if (sl_PoprawnaData_DDMM(text) != 0) return Dzisiaj() % 10000;
+int PrzeksztalcDateDDMM(const KChar* text) {
+    if (!text) return kDataBrak;
+    if (PoprawnaDataDDMM(text) != kDataPoprawna) return Dzisiaj() % 10000;
     return Liczba(text + 2, 2) * 100 + Liczba(text, 2);
 }
+
+int WartoscDaty(const KChar* text, bool& day) {
+    if (!text) return kBezDaty;
+    // One pass over at most nine characters: the digits, then the NUL.
+    int n = 0;
+    while (n < 8 && IsDigit(text[n])) ++n;
+    if (text[n] != 0) return kBezDaty;
+    const auto d = [text](int i) { return static_cast<int>(text[i] - '0'); };
+    if (n == 8) {
+        const int day_no = d(0) * 10 + d(1), month = d(2) * 10 + d(3);
+        const int year = d(4) * 1000 + d(5) * 100 + d(6) * 10 + d(7);
+        // The leap year matters in February only.
+        if (!MiesiacPoprawny(month) || !DzienPoprawny(day_no, month, month == 2 && RokPrzestepny(year)))
+            return kBezDaty;
+        day = true;
+        return year * 10000 + month * 100 + day_no;
+    }
+    if (n == 6) {
+        const int month = d(0) * 10 + d(1), year = d(2) * 1000 + d(3) * 100 + d(4) * 10 + d(5);
+        if (!MiesiacPoprawny(month) || year < kRokMiesiacaOd || year > kRokMiesiacaDo) return kBezDaty;
+        day = false;
+        return year * 100 + month;
+    }
+    return kBezDaty;
+}
+
+}  // namespace kod
+
+// The exports: thin wrappers.
+extern "C" {
+
+KOD_EXPORT int sl_PoprawnaData_DDMMRRRR(const KChar* text) { return kod::PoprawnaDataDDMMRRRR(text); }
+KOD_EXPORT int sl_PoprawnaData_MMRRRR(const KChar* text) { return kod::PoprawnaDataMMRRRR(text); }
+KOD_EXPORT int sl_PoprawnaData_DDMM(const KChar* text) { return kod::PoprawnaDataDDMM(text); }
+KOD_EXPORT int sl_PrzeksztalcDate_DDMMRRRR(const KChar* text) { return kod::PrzeksztalcDateDDMMRRRR(text); }
+KOD_EXPORT int sl_PrzeksztalcDate_MMRRRR(const KChar* text) { return kod::PrzeksztalcDateMMRRRR(text); }
+KOD_EXPORT int sl_PrzeksztalcDate_DDMM(const KChar* text) { return kod::PrzeksztalcDateDDMM(text); }
+
+}  // extern "C"

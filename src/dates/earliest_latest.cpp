@@ -5,23 +5,23 @@
 
 namespace {
 
-// Walks the list and returns the text of the best date by `lepsza`, or the
+// Walks the list and returns the text of the best date by `better`, or the
 // fallback when no text is a well-formed DDMMRRRR date. Of equal dates the
 // first keeps its place.
-template <class Lepsza>
-const KChar* WybierzDate(const KChar* fallback, kod::ZrodloDatVa& daty, Lepsza lepsza) {
-    const KChar* wybrana = nullptr;
-    int najlepsza = 0;
-    daty.Restart();
-    while (const KChar* tekst = daty.Next()) {
-        if (sl_PoprawnaData_DDMMRRRR(tekst) != 0) continue;
-        const int data = sl_PrzeksztalcDate_DDMMRRRR(tekst);
-        if (!wybrana || lepsza(data, najlepsza)) {
-            wybrana = tekst;
-            najlepsza = data;
+template <class Better>
+const KChar* WybierzDate(const KChar* fallback, kod::ZrodloDatVa& dates, Better better) {
+    const KChar* chosen = nullptr;
+    int best = 0;
+    dates.Restart();
+    while (const KChar* text = dates.Next()) {
+        if (kod::PoprawnaDataDDMMRRRR(text) != kod::kDataPoprawna) continue;
+        const int date = kod::PrzeksztalcDateDDMMRRRR(text);
+        if (!chosen || better(date, best)) {
+            chosen = text;
+            best = date;
         }
     }
-    return wybrana ? wybrana : fallback;
+    return chosen ? chosen : fallback;
 }
 
 }  // namespace
@@ -29,23 +29,23 @@ const KChar* WybierzDate(const KChar* fallback, kod::ZrodloDatVa& daty, Lepsza l
 extern "C" KOD_EXPORT const KChar* sl_NajwczesniejszaData(const KChar* fallback, const KChar* first, ...) {
     va_list ap;
     va_start(ap, first);
-    const KChar* wynik;
+    const KChar* result;
     {
-        kod::ZrodloDatVa daty(first, ap);
-        wynik = WybierzDate(fallback, daty, [](int a, int b) { return a < b; });
+        kod::ZrodloDatVa dates(first, ap);
+        result = WybierzDate(fallback, dates, [](int a, int b) { return a < b; });
     }
     va_end(ap);
-    return wynik;
+    return result;
 }
 
 extern "C" KOD_EXPORT const KChar* sl_NajpozniejszaData(const KChar* fallback, const KChar* first, ...) {
     va_list ap;
     va_start(ap, first);
-    const KChar* wynik;
+    const KChar* result;
     {
-        kod::ZrodloDatVa daty(first, ap);
-        wynik = WybierzDate(fallback, daty, [](int a, int b) { return a > b; });
+        kod::ZrodloDatVa dates(first, ap);
+        result = WybierzDate(fallback, dates, [](int a, int b) { return a > b; });
     }
     va_end(ap);
-    return wynik;
+    return result;
 }

@@ -1,21 +1,10 @@
-// The dictionary catalogue: IDs 10001-10049, their names and tries.
+// The dictionary catalogue (IDs 10001-10049, their names and tries) and the
+// lookups in it.
 #pragma once
 
 #include "dictionary/trie.h"
 
 namespace kod {
-
-struct PozycjaKatalogu {
-    unsigned int id;
-    const KChar* name;       // null for an ID without a name
-    const ZrodloTrie* trie;  // null for an ID without a trie
-};
-
-// Generated (src/data/catalogue.cpp): IDs 10001-10049 in order.
-extern const PozycjaKatalogu kKatalog[49];
-
-constexpr unsigned int kPierwszySlownik = 10001;
-constexpr unsigned int kOstatniSlownik = 10049;
 
 // Catalogue entry of an ID, or null outside 10001-10049.
 const PozycjaKatalogu* PozycjaSlownika(unsigned int id);
@@ -25,5 +14,9 @@ void BudujSlownik(unsigned int id);
 
 // Root of a dictionary's trie after the build, without running the build.
 const _stOpisKodu* KorzenSlownika(unsigned int id);
+
+// The first entry of a code in force on a date (0: the first entry), as
+// sl_PobierzOpisOkresu answers; null when there is none. Runs the build.
+const _stOpisOkresu* OpisOkresu(int id, const KChar* code, int date);
 
 }  // namespace kod

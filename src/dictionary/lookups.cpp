@@ -1,52 +1,19 @@
-// The exported dictionary lookups.
+// The dictionary lookups and their exports.
 #include "dates/dates.h"
 #include "dictionary/catalogue.h"
+#include "dictionary/code_rules.h"
 #include "frame/build.h"
+#include "frame/result.h"
 
-using namespace kod;
+namespace kod {
 
-extern "C" {
-
-KOD_EXPORT int sl_PoprawnyKod(const KChar* code, int expected_length) {
-    if (!code || expected_length < 0) return -1;
-    if (expected_length > 0) {
-        // One pass, reading no further than one past the expected length:
-        // a NUL before it is not a digit.
-        const std::size_t limit = static_cast<std::size_t>(expected_length);
-        for (std::size_t i = 0; i < limit; ++i) {
-            if (!IsDigit(code[i])) return -1;
-        }
-        return code[limit] == 0 ? 0 : -1;
-    }
-    for (const KChar* p = code; *p; ++p) {
-        if (!IsDigit(*p)) return -1;
-    }
-    return 0;
-}
-
-KOD_EXPORT const _stOpisKodu* sl_PobierzSlownik(unsigned int id) {
-    ZbudujSlowniki();
-    return KorzenSlownika(id);
-}
-
-KOD_EXPORT const _stOpisKodu* sl_PobierzOpisKodu(const _stOpisKodu* root, const KChar* code) {
-    // A slot taken for a node would be walked past the end of its node.
-    if (!root || WnetrzeWezla(root)) return nullptr;
-    return ZnajdzSlot(root, code);
-}
-
-KOD_EXPORT const KChar* sl_PobierzNazweSlownika(unsigned int id) {
-    const PozycjaKatalogu* p = PozycjaSlownika(id);
-    return p ? p->name : nullptr;
-}
-
-KOD_EXPORT const _stOpisOkresu* sl_PobierzOpisOkresu(int id, const KChar* code, int date) {
+const _stOpisOkresu* OpisOkresu(int id, const KChar* code, int date) {
     if (!code) return nullptr;
     ZbudujSlowniki();
     const _stOpisKodu* root = KorzenSlownika(static_cast<unsigned int>(id));
     if (!root) return nullptr;
     const _stOpisKodu* slot;
-    if (id == 10005 || id == 10014) {
+    if (RegulaSlownika(static_cast<unsigned int>(id)) == RegulaKodu::kOddzialu) {
         // Branch dictionaries are keyed by the two digits of codes written
         // as 01R; a code whose first two characters are not two digits
         // gives null.
@@ -66,6 +33,36 @@ KOD_EXPORT const _stOpisOkresu* sl_PobierzOpisOkresu(int id, const KChar* code, 
         if (date == 0 || DataWOkresie(date, e.valid_from, e.valid_to)) return &e;
     }
     return nullptr;
+}
+
+}  // namespace kod
+
+using namespace kod;
+
+extern "C" {
+
+KOD_EXPORT int sl_PoprawnyKod(const KChar* code, int expected_length) {
+    return Odpowiedz(KodCyfrowy(code, expected_length));
+}
+
+KOD_EXPORT const _stOpisKodu* sl_PobierzSlownik(unsigned int id) {
+    ZbudujSlowniki();
+    return KorzenSlownika(id);
+}
+
+KOD_EXPORT const _stOpisKodu* sl_PobierzOpisKodu(const _stOpisKodu* root, const KChar* code) {
+    // A slot taken for a node would be walked past the end of its node.
+    if (!root || WnetrzeWezla(root)) return nullptr;
+    return ZnajdzSlot(root, code);
+}
+
+KOD_EXPORT const KChar* sl_PobierzNazweSlownika(unsigned int id) {
+    const PozycjaKatalogu* p = PozycjaSlownika(id);
+    return p ? p->name : nullptr;
+}
+
+KOD_EXPORT const _stOpisOkresu* sl_PobierzOpisOkresu(int id, const KChar* code, int date) {
+    return OpisOkresu(id, code, date);
 }
 
 }  // extern "C"

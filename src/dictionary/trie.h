@@ -1,31 +1,9 @@
-// Code tries: generated source tables and the builder that links them.
+// Code tries: the builder that links the generated tables and the walks over them.
 #pragma once
 
-#include "frame/text.h"
+#include "records/records.h"
 
 namespace kod {
-
-// One code of a generated table: its digits (ASCII), how many entries it has
-// and the index of the first of them in the table's entry array.
-struct KodZrodlowy {
-    const char* code;
-    unsigned short count;
-    unsigned int first;
-};
-
-// A generated table and the fixed node storage its trie is linked into.
-// nodes[0] is the root; node_count is exact (computed by the generator).
-struct ZrodloTrie {
-    const KodZrodlowy* codes;
-    unsigned int code_count;
-    const _stOpisOkresu* entries;
-    _stOpisKodu (*nodes)[10];
-    unsigned int node_count;
-};
-
-// The nodes of every generated trie (src/data/node_pool.cpp).
-extern _stOpisKodu kPulaWezlow[][10];
-extern const unsigned int kLiczbaWezlow;
 
 // True when p points into the node storage but not at the first slot of a
 // node: a slot that a caller took for a node. Reading ten slots from there
@@ -38,10 +16,10 @@ void ZbudujTrie(const ZrodloTrie& source);
 
 inline const _stOpisKodu* KorzenTrie(const ZrodloTrie& source) { return &source.nodes[0][0]; }
 
-// Deepest walk below a node: the tries are at most nine levels deep; a bad
-// node from a host (a loop of children) stops here instead of exhausting
-// the stack.
-constexpr int kGlebokoscTrie = 16;
+// Deepest walk below a node, in levels: the library's tries are at most
+// nine levels deep, but a host may build its own; a bad node from a host (a
+// loop of children) stops here instead of exhausting the stack.
+constexpr int kGlebokoscTrie = 64;
 
 // Visits the entries of every code below node, the node's own slots
 // included, depth first in digit order, until visit returns true. Returns
@@ -65,5 +43,14 @@ bool PrzejdzWpisy(const _stOpisKodu* node, Visit&& visit, int depth = 0) {
 // Slot of a digit code in a trie (the walk of sl_PobierzOpisKodu): null when
 // the code has a non-digit or leaves the trie; the empty code gives the root.
 const _stOpisKodu* ZnajdzSlot(const _stOpisKodu* root, const KChar* code);
+
+// The same walk for a code known to be six digits (KodSzesciocyfrowy).
+inline const _stOpisKodu* ZnajdzSlotSzesciu(const _stOpisKodu* node, const KChar (&code)[7]) {
+    for (int i = 0; i < 5; ++i) {
+        if (!node) return nullptr;
+        node = node[code[i] - '0'].child;
+    }
+    return node ? node + (code[5] - '0') : nullptr;
+}
 
 }  // namespace kod

@@ -8,13 +8,7 @@
 
 #include <cstddef>
 
-// Exported functions carry this on their definitions; the export list
-// (version script / .def) decides what really leaves the library.
-#if defined(_WIN32)
-#define KOD_EXPORT
-#else
-#define KOD_EXPORT __attribute__((visibility("default")))
-#endif
+#include "platform/platform.h"  // KOD_EXPORT
 
 namespace kod {
 
@@ -71,13 +65,32 @@ inline bool TextStartsWithAscii(const KChar* s, const char* prefix) {
     return true;
 }
 
+// A code of digits only: exactly `length` of them (read no further than one
+// past that), or any number of them, none included, when length is 0. A
+// null code or a negative length is not one.
+inline bool KodCyfrowy(const KChar* code, int length) {
+    if (!code || length < 0) return false;
+    if (length > 0) {
+        // One pass: a NUL before the last position is not a digit.
+        for (int i = 0; i < length; ++i) {
+            if (!IsDigit(code[i])) return false;
+        }
+        return code[length] == 0;
+    }
+    for (const KChar* p = code; *p; ++p) {
+        if (!IsDigit(*p)) return false;
+    }
+    return true;
+}
+
+// A six-digit code joined from three parts (an insurance title from its
+// four digits, the pension-right digit and the disability digit): true when
+// the parts together are exactly six digits, written to out with the NUL.
+// A null part fails; no part is read past a seventh character.
+bool KodSzesciocyfrowy(KChar (&out)[7], const KChar* a, const KChar* b, const KChar* c);
+
 // The runtime's decimal conversion (_wtol / atol): leading white space,
 // an optional sign, digits up to the first other character; 0 without digits.
 long TextToLong(const KChar* s);
-
-// Joins up to three texts into out (capacity cap, including the NUL).
-// Returns the joined length, or -1 when a part is null or the result would
-// not fit: callers treat that as a code of the wrong length.
-int JoinTexts(KChar* out, int cap, const KChar* a, const KChar* b, const KChar* c);
 
 }  // namespace kod

@@ -13,10 +13,7 @@ constexpr int kBuforZnakow = 1000;
 // none yet. Null only when memory cannot be had.
 KChar* BuforWatku();
 
-// Library entry hooks, called by the platform layer.
-void PrzyZaladowaniu();      // load: slot ready, the loading thread gets its buffer
-void PrzyStarcieWatku();     // a new thread gets its buffer
-void PrzyKoncuWatku(void* buffer);  // frees a thread's buffer (value of its slot)
-void PrzyWyladowaniu();      // unload: frees every buffer still held
+// The hooks that the platform layer calls on load, thread start, thread end
+// and unload are declared in platform/platform.h and defined here.
 
 }  // namespace kod

@@ -1,11 +1,16 @@
 // WebAssembly: the module runs on one thread (a browser page or a Node
 // isolate), so the locks guard nothing and the thread-local slot is one
 // plain variable. The text buffer is created on first use, like a new POSIX
-// thread's. Conversion of 8-bit text is the built-in Windows-1250 table of
-// codepage_posix.cpp, which has no system dependency.
+// thread's. Today's date comes from the host, and 8-bit text is read as
+// Windows-1250 through the built-in table.
 #if defined(__wasm__)
 
+#include "platform/cp1250.h"
 #include "platform/platform.h"
+
+// A WebAssembly module has no clock of its own: the host gives today's date
+// in its local time as YYYYMMDD (0 when it cannot tell).
+extern "C" __attribute__((import_module("env"), import_name("kodownik_today"))) int kodownik_today();
 
 namespace kod {
 namespace platform {
@@ -22,6 +27,10 @@ void OdblokujRejestr() {}
 
 void* WartoscWatku() { return g_wartosc; }
 void UstawWartoscWatku(void* value) { g_wartosc = value; }
+
+int DataLokalna() { return kodownik_today(); }
+
+bool Na16Bitow(const char* text, char16_t* out, int cap, bool /*ansi*/) { return Z1250(text, out, cap); }
 
 }  // namespace platform
 }  // namespace kod

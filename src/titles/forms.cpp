@@ -5,75 +5,84 @@
 #include "dates/dates.h"
 #include "dictionary/trie.h"
 #include "frame/build.h"
-#include "frame/builders.h"
+#include "frame/result.h"
+#include "titles/forms.h"
 
 namespace kod {
 
-// Generated tables (src/data/form_titles_*.cpp). ZUS RNA and ZUS RCA share one.
-extern const ZrodloTrie kTrieFormularzaDRA;
-extern const ZrodloTrie kTrieFormularzaRNA_RCA;
-extern const ZrodloTrie kTrieFormularzaRZA;
-extern const ZrodloTrie kTrieFormularzaZUA;
-extern const ZrodloTrie kTrieFormularzaZZA;
-
 namespace {
+
+// The slot of the six-digit code that three parts (four digits, one, one)
+// join to, walked part by part without joining them; null when the parts
+// are not six digits together (a null part included) or the code leaves the
+// trie. No part is read past the character that decides.
+const _stOpisKodu* ZnajdzSlotCzesci(const _stOpisKodu* root, const KChar* title4, const KChar* pension,
+                                    const KChar* disability) {
+    if (!title4 || !pension || !disability) return nullptr;
+    // The usual shape first: four digits, one and one.
+    if (IsDigit(title4[0]) && IsDigit(title4[1]) && IsDigit(title4[2]) && IsDigit(title4[3]) && title4[4] == 0 &&
+        IsDigit(pension[0]) && pension[1] == 0 && IsDigit(disability[0]) && disability[1] == 0) {
+        const KChar code[7] = {title4[0], title4[1], title4[2], title4[3], pension[0], disability[0], 0};
+        return ZnajdzSlotSzesciu(root, code);
+    }
+    const _stOpisKodu* node = root;
+    const _stOpisKodu* slot = nullptr;
+    int n = 0;
+    const auto walk = [&](const KChar* part) {
+        for (; *part; ++part) {
+            const unsigned digit = CharValue(*part) - '0';  // wraps above 9 for a non-digit
+            if (digit > 9 || n == 6) return false;
+            if (n > 0 && !(node = slot->child)) return false;
+            slot = node + digit;
+            ++n;
+        }
+        return true;
+    };
+    if (!walk(title4) || !walk(pension) || !walk(disability) || n != 6) return nullptr;
+    return slot;
+}
 
 const ZrodloTrie* const kTablice[kFormCount] = {
     &kTrieFormularzaDRA, &kTrieFormularzaRNA_RCA, &kTrieFormularzaRZA, &kTrieFormularzaZUA, &kTrieFormularzaZZA,
 };
 
-constexpr int kNajwiekszyMiesiac = 999999;  // values up to this are months (YYYYMM)
-
 // One period against one date. The entry's precision is told by its
 // valid-from, the date's by the form of its text (8 characters: a day), so
 // that a day of a year below 100, whose value is small, is never read as a
-// month. A month date against a day entry compares with the entry's months;
-// a day date against a month entry compares its month.
-bool DataWpisu(const _stOpisOkresu& wpis, int data, bool dzien) {
-    const bool wpis_dzienny = wpis.valid_from > kNajwiekszyMiesiac;
-    if (wpis_dzienny && !dzien) return wpis.valid_from / 100 <= data && data <= wpis.valid_to / 100;
-    if (!wpis_dzienny && dzien) return wpis.valid_from <= data / 100 && data / 100 <= wpis.valid_to;
-    return wpis.valid_from <= data && data <= wpis.valid_to;
+// month.
+bool DataWpisu(const _stOpisOkresu& entry, int date, bool is_day) {
+    return WOkresie(date, is_day, entry.valid_from, entry.valid_to, entry.valid_from > kNajwiekszyMiesiac);
 }
 
-// 0 when one date of the list lies in one of the slot's periods, else -1.
-// The list is walked by the shared walk (invalid texts skipped, or today
-// when no text is a date); a date text of another length ends with -1.
-template <class Zrodlo>
-int DopasujDaty(const _stOpisKodu& slot, Zrodlo& daty) {
-    const unsigned liczba = CharValue(slot.count);
-    const _stOpisOkresu* wpisy = slot.entries;
-    if (liczba == 0 || !wpisy) return -1;
-    const int wynik = PrzejdzListeDat(daty, [&](int data, bool dzien) {
-        for (unsigned i = 0; i < liczba; ++i) {
-            if (DataWpisu(wpisy[i], data, dzien)) return 0;
+// kTak when one date of the list lies in one of the slot's periods, else
+// kNie; an empty list gives empty_list. The list is walked by the shared
+// walk (invalid texts skipped, or today when no text is a date).
+template <class Source>
+int DopasujDaty(const _stOpisKodu& slot, Source& dates, int empty_list) {
+    const unsigned count = CharValue(slot.count);
+    const _stOpisOkresu* entries = slot.entries;
+    if (count == 0 || !entries) return kNie;
+    constexpr int kZnaleziona = 0;  // a visitor result that stops the walk: a date matched
+    const int result = PrzejdzListeDat(dates, [&](int date, bool is_day) {
+        for (unsigned i = 0; i < count; ++i) {
+            if (DataWpisu(entries[i], date, is_day)) return kZnaleziona;
         }
         return kListaDalej;
     });
-    return wynik == 0 ? 0 : -1;
+    if (result == kListaPusta) return empty_list;
+    return Odpowiedz(result == kZnaleziona);
 }
 
 // The form check behind the six variadic exports: the three parts form one
 // six-digit code, which the form's table must hold; without dates that is
 // enough, otherwise one of the dates must lie in one of its periods.
-int SprawdzNaFormularzu(Formularz form, const KChar* tytul, const KChar* emerytura, const KChar* niepelnosprawnosc,
-                        va_list daty) {
+int SprawdzNaFormularzu(Formularz form, const KChar* title4, const KChar* pension, const KChar* disability,
+                        va_list dates) {
     ZbudujSlowniki();
-    KChar kod[8];  // six digits and the NUL; a longer join fails
-    if (JoinTexts(kod, 8, tytul, emerytura, niepelnosprawnosc) != 6 || sl_PoprawnyKod(kod, 6) != 0) return -1;
-    const _stOpisKodu* slot = ZnajdzSlot(KorzenTrie(*kTablice[form]), kod);
-    if (!slot || CharValue(slot->count) == 0) return -1;
-
-    va_list reszta;
-    va_copy(reszta, daty);
-    const KChar* pierwsza = va_arg(reszta, const KChar*);
-    int wynik = 0;
-    if (pierwsza) {
-        ZrodloDatVa lista(pierwsza, reszta);
-        wynik = DopasujDaty(*slot, lista);
-    }
-    va_end(reszta);
-    return wynik;
+    const _stOpisKodu* slot = ZnajdzSlotCzesci(KorzenTrie(*kTablice[form]), title4, pension, disability);
+    if (!slot || CharValue(slot->count) == 0) return kNie;
+    ZrodloDatVa list(dates);
+    return DopasujDaty(*slot, list, kTak);  // no dates: the code alone is enough
 }
 
 }  // namespace
@@ -87,19 +96,19 @@ void BudujTabliceFormularza(Formularz form) {
 // The pass-through text is handed on by the form checks and read by nobody.
 KOD_EXPORT int fb_KVD_KodTyt_WypDok_ONE(const KChar* /*pass*/, const _stOpisKodu* slot, const KChar** dates) {
     kod::ZbudujSlowniki();
-    if (!slot) return -1;
-    kod::ZrodloDatTablica lista(dates);
-    return kod::DopasujDaty(*slot, lista);
+    if (!slot) return kod::kNie;
+    kod::ZrodloDatTablica list(dates);
+    return kod::DopasujDaty(*slot, list, kod::kNie);
 }
 
-#define KOD_FORMULARZ(nazwa, form)                                                                              \
-    extern "C" KOD_EXPORT int nazwa(const KChar* /*pass*/, const KChar* title4, const KChar* pension,          \
-                                    const KChar* disability, ...) {                                             \
-        va_list daty;                                                                                           \
-        va_start(daty, disability);                                                                             \
-        const int wynik = kod::SprawdzNaFormularzu(kod::form, title4, pension, disability, daty);               \
-        va_end(daty);                                                                                           \
-        return wynik;                                                                                           \
+#define KOD_FORMULARZ(name, form)                                                                               \
+    extern "C" KOD_EXPORT int name(const KChar* /*pass*/, const KChar* title4, const KChar* pension,           \
+                                   const KChar* disability, ...) {                                              \
+        va_list dates;                                                                                          \
+        va_start(dates, disability);                                                                            \
+        const int result = kod::SprawdzNaFormularzu(kod::form, title4, pension, disability, dates);             \
+        va_end(dates);                                                                                          \
+        return result;                                                                                          \
     }
 
 KOD_FORMULARZ(fb_KVD_KodTyt_WypDok_DRA_ONE, kFormDRA)

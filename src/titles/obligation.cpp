@@ -6,7 +6,10 @@
 #include <cstdarg>
 
 #include "dates/dates.h"
+#include "dictionary/catalogue.h"
+#include "dictionary/title_index.h"
 #include "frame/build.h"
+#include "frame/result.h"
 
 using namespace kod;
 
@@ -52,9 +55,7 @@ namespace {
 constexpr _stOkresPodlegania kOkresDomyslny = {0, 0, 1, 0, 0, 0};
 
 constexpr int kKodDlugosc = 6;
-// Room for a joined code: six characters, one more to tell an over-long
-// join, and the NUL.
-constexpr int kKodBufor = kKodDlugosc + 2;
+constexpr int kSlownikPodstawSkladek = 10048;  // contribution-base kinds
 
 // Visitor results that stop the walk (distinct from kListaKoniec/kListaBlad).
 constexpr int kStopNie = 100;
@@ -65,42 +66,45 @@ enum class Tryb { kWszystkie, kJeden };
 // Tests the periods of one insurance that cover a date. ALL: every covering
 // period must pass; ONE: some covering period must pass. Without a covering
 // period the default period is tested.
-bool OkresyDaty(const ListaOkresowPodlegania& list, int value, const KChar* condition, Tryb tryb) {
+// The list is the day list for a day value and the month list for a month
+// value, so both have the same precision.
+bool OkresyDaty(const ListaOkresowPodlegania& list, int value, bool is_day, const KChar* condition, Tryb mode) {
     bool covered = false;
     for (int i = 0; i < list.count; ++i) {
         const _stOkresPodlegania& p = list.periods[i];
-        if (p.valid_from <= value && value <= p.valid_to) {
+        if (WOkresie(value, is_day, p.valid_from, p.valid_to, is_day)) {
             covered = true;
             const bool ok = SprawdzWarunekOkresu(p, condition);
-            if (tryb == Tryb::kWszystkie && !ok) return false;
-            if (tryb == Tryb::kJeden && ok) return true;
+            if (mode == Tryb::kWszystkie && !ok) return false;
+            if (mode == Tryb::kJeden && ok) return true;
         }
     }
     if (!covered) return SprawdzWarunekOkresu(kOkresDomyslny, condition);
-    return tryb == Tryb::kWszystkie;
+    return mode == Tryb::kWszystkie;
 }
 
-int SlwPodl(const _stZasadyPodlegania* rec, int insurance, const KChar* condition, va_list ap, Tryb tryb) {
+int SlwPodl(const _stZasadyPodlegania* rec, int insurance, const KChar* condition, va_list ap, Tryb mode) {
     ZrodloDatVa dates(ap);
     const int r = PrzejdzListeDat(dates, [&](int value, bool is_day) -> int {
         if (insurance < 0 || insurance >= kUbezpieczenia) return kStopNie;
-        const ListaOkresowPodlegania& list = is_day ? rec->dni[insurance] : rec->miesiace[insurance];
-        const bool ok = OkresyDaty(list, value, condition, tryb);
-        if (tryb == Tryb::kWszystkie) return ok ? kListaDalej : kStopNie;
+        const ListaOkresowPodlegania& list = is_day ? rec->days[insurance] : rec->months[insurance];
+        const bool ok = OkresyDaty(list, value, is_day, condition, mode);
+        if (mode == Tryb::kWszystkie) return ok ? kListaDalej : kStopNie;
         return ok ? kStopTak : kListaDalej;
     });
     switch (r) {
-        case kListaKoniec: return tryb == Tryb::kWszystkie ? 0 : -1;
-        case kStopTak: return 0;
-        default: return -1;  // kStopNie, kListaBlad
+        case kListaKoniec:
+        case kListaPusta: return Odpowiedz(mode == Tryb::kWszystkie);
+        case kStopTak: return kTak;
+        default: return kNie;  // kStopNie, kListaBlad
     }
 }
 
 // Record of the code joined from its three parts when the join gives exactly
-// six characters; the parts are read no further than the join needs.
+// six digits; the parts are read no further than the join needs.
 const _stZasadyPodlegania* RekordZCzesci(const KChar* title, const KChar* pension, const KChar* disability) {
-    KChar code[kKodBufor];
-    if (JoinTexts(code, kKodBufor, title, pension, disability) != kKodDlugosc) return nullptr;
+    KChar code[kKodDlugosc + 1];
+    if (!KodSzesciocyfrowy(code, title, pension, disability)) return nullptr;
     ZbudujSlowniki();
     return PobierzZasadyKoduTytulu(code);
 }
@@ -113,7 +117,7 @@ KOD_EXPORT int fb_KVD_Slw_Podl_ALL(const KChar* title4, const KChar* pension, co
                                    const KChar* condition, ...) {
     ZbudujSlowniki();
     const _stZasadyPodlegania* rec = RekordZCzesci(title4, pension, disability);
-    if (!rec) return -1;
+    if (!rec) return kNie;
     va_list ap;
     va_start(ap, condition);
     const int r = SlwPodl(rec, insurance, condition, ap, Tryb::kWszystkie);
@@ -126,9 +130,9 @@ KOD_EXPORT int fb_KVD_Slw_Podl_ONE(const KChar* title4, const KChar* pension, co
     ZbudujSlowniki();
     // Each part must have its own length: four, one and one characters.
     if (TextLengthUpTo(title4, 4) != 4 || TextLengthUpTo(pension, 1) != 1 || TextLengthUpTo(disability, 1) != 1)
-        return -1;
+        return kNie;
     const _stZasadyPodlegania* rec = RekordZCzesci(title4, pension, disability);
-    if (!rec) return -1;
+    if (!rec) return kNie;
     va_list ap;
     va_start(ap, condition);
     const int r = SlwPodl(rec, insurance, condition, ap, Tryb::kJeden);
@@ -139,19 +143,19 @@ KOD_EXPORT int fb_KVD_Slw_Podl_ONE(const KChar* title4, const KChar* pension, co
 KOD_EXPORT int fb_KVDZasadyPodleganiaUb(const KChar* title4, const KChar* pension, const KChar* disability,
                                         const KChar* date) {
     ZbudujSlowniki();
-    // Dictionary 10003 of the admissibility check is the title-rule table;
-    // a join longer than a code cannot be one.
-    KChar code[kKodBufor];
-    if (JoinTexts(code, kKodBufor, title4, pension, disability) < 0) return -1;
-    return fb_KVDKodSprawdzArkusze(10003, code, date);
+    // The rule of the admissibility check of dictionary 10003 (the
+    // title-rule table), on the six digits of the join.
+    KChar code[kKodDlugosc + 1];
+    if (!KodSzesciocyfrowy(code, title4, pension, disability)) return kNie;
+    return Odpowiedz(ZasadyObowiazuja(PobierzZasadyKoduTytulu(code), WartoscOdniesienia(date)));
 }
 
 KOD_EXPORT int sl_SprawdzPodstawySkladek(const KChar* title, int mask, const KChar* date) {
     ZbudujSlowniki();
-    if (sl_PoprawnyKod(title, kKodDlugosc) != 0) return -1;
-    const _stOpisOkresu* e = sl_PobierzOpisOkresu(10048, title, WartoscOdniesienia(date));
-    if (!e) return -1;
-    return (CharValue(e->attribute) & static_cast<unsigned>(mask)) != 0 ? 0 : -1;
+    if (!KodCyfrowy(title, kKodDlugosc)) return kNie;
+    const _stOpisOkresu* e = OpisOkresu(kSlownikPodstawSkladek, title, WartoscOdniesienia(date));
+    if (!e) return kNie;
+    return Odpowiedz((CharValue(e->attribute) & static_cast<unsigned>(mask)) != 0);
 }
 
 }  // extern "C"

@@ -1,7 +1,7 @@
 // Conditions on the statuses of an obligation-rule period.
 #pragma once
 
-#include "titles/rules.h"
+#include "records/records.h"
 
 namespace kod {
 

@@ -2,8 +2,10 @@
 // legal person ('P') or a natural person ('F') may give on a date. The
 // attribute of an entry is the payer kind it is for, 0 for any payer.
 #include "dates/dates.h"
+#include "dictionary/catalogue.h"
+#include "dictionary/trie.h"
 #include "frame/build.h"
-#include "frame/text.h"
+#include "frame/result.h"
 
 namespace kod {
 namespace {
@@ -12,9 +14,9 @@ constexpr unsigned int kSlownikPrzyczynRozlicznika = 10008;
 
 int PrzyczynaDlaRozlicznika(const KChar* code, KChar kind, const KChar* date) {
     ZbudujSlowniki();
-    if (sl_PoprawnyKod(code, 3) != 0) return -1;
-    const _stOpisKodu* slot = sl_PobierzOpisKodu(sl_PobierzSlownik(kSlownikPrzyczynRozlicznika), code);
-    if (!slot || !slot->entries) return -1;
+    if (!KodCyfrowy(code, 3)) return kNie;
+    const _stOpisKodu* slot = ZnajdzSlot(KorzenSlownika(kSlownikPrzyczynRozlicznika), code);
+    if (!slot || !slot->entries) return kNie;
 
     // A day text is compared with the bounds as they stand, a month text
     // with their months; without a date the period plays no part.
@@ -24,9 +26,9 @@ int PrzyczynaDlaRozlicznika(const KChar* code, KChar kind, const KChar* date) {
     for (unsigned i = 0; i < count; ++i) {
         const _stOpisOkresu& e = slot->entries[i];
         if (e.attribute != kind && e.attribute != 0) continue;
-        if (r == 0 || DataWOkresie(r, e.valid_from, e.valid_to)) return 0;
+        if (r == 0 || DataWOkresie(r, e.valid_from, e.valid_to)) return kTak;
     }
-    return -1;
+    return kNie;
 }
 
 }  // namespace

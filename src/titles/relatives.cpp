@@ -3,8 +3,10 @@
 // grandchildren, 32 parents and grandparents, 1 spouse, parents,
 // step-parents and grandparents, 2 adopters. A short text "3" marks the
 // codes of children.
+#include "dictionary/catalogue.h"
+#include "dictionary/trie.h"
 #include "frame/build.h"
-#include "frame/text.h"
+#include "frame/result.h"
 
 namespace kod {
 namespace {
@@ -18,8 +20,8 @@ constexpr unsigned kMaskaMlodszy = 16;  // age group 'M'
 // Slot of a two-digit relationship code, or null.
 const _stOpisKodu* SlotPokrewienstwa(const KChar* code) {
     ZbudujSlowniki();
-    if (sl_PoprawnyKod(code, 2) != 0) return nullptr;
-    const _stOpisKodu* slot = sl_PobierzOpisKodu(sl_PobierzSlownik(kSlownikPokrewienstwa), code);
+    if (!KodCyfrowy(code, 2)) return nullptr;
+    const _stOpisKodu* slot = ZnajdzSlot(KorzenSlownika(kSlownikPokrewienstwa), code);
     return (slot && slot->entries) ? slot : nullptr;
 }
 
@@ -34,32 +36,32 @@ extern "C" {
 
 KOD_EXPORT int fb_KVDKodPokrewienstwa(const KChar* code, int question, int character) {
     const _stOpisKodu* slot = SlotPokrewienstwa(code);
-    if (!slot) return -1;
+    if (!slot) return kNie;
     const KChar c = static_cast<KChar>(character);
     const unsigned count = CharValue(slot->count);
     for (unsigned i = 0; i < count; ++i) {
         const _stOpisOkresu& e = slot->entries[i];
         const bool match = (question == 1 && MaBit(e, kBitWstepni)) || (question == 2 && MaBit(e, kBitKazdy)) ||
                            (question == 3 && (!e.short_text || e.short_text[0] == c));
-        if (match) return 0;
+        if (match) return kTak;
     }
-    return -1;
+    return kNie;
 }
 
 KOD_EXPORT int fb_KVDKodPokrewienstwaJest(const KChar* code, int question) {
     const _stOpisKodu* slot = SlotPokrewienstwa(code);
-    if (!slot) return -1;
+    if (!slot) return kNie;
     const unsigned count = CharValue(slot->count);
     for (unsigned i = 0; i < count; ++i) {
         const _stOpisOkresu& e = slot->entries[i];
-        if (question == 1 && MaBit(e, kBitWstepni)) return 0;
-        if (question == 2 && MaBit(e, kBitKazdy)) return 0;
+        if (question == 1 && MaBit(e, kBitWstepni)) return kTak;
+        if (question == 2 && MaBit(e, kBitKazdy)) return kTak;
         if (question == 3) {
-            if (!e.short_text) return -1;  // a code without the mark is no child
-            if (e.short_text[0]) return 0;
+            if (!e.short_text) return kNie;  // a code without the mark is no child
+            if (e.short_text[0]) return kTak;
         }
     }
-    return -1;
+    return kNie;
 }
 
 // age_group: 'S' or 'M', or any other character whose code is the mask.
@@ -67,12 +69,12 @@ KOD_EXPORT int fb_KVDKodPokrewienstwaWiek(const KChar* code, int age_group) {
     const KChar c = static_cast<KChar>(age_group);
     const unsigned mask = c == 'S' ? kMaskaStarszy : c == 'M' ? kMaskaMlodszy : CharValue(c);
     const _stOpisKodu* slot = SlotPokrewienstwa(code);
-    if (!slot) return -1;
+    if (!slot) return kNie;
     const unsigned count = CharValue(slot->count);
     for (unsigned i = 0; i < count; ++i) {
-        if (MaBit(slot->entries[i], mask)) return 0;
+        if (MaBit(slot->entries[i], mask)) return kTak;
     }
-    return -1;
+    return kNie;
 }
 
 }  // extern "C"

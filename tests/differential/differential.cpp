@@ -28,12 +28,19 @@ bool HasRawUnit(const harness::Text& t) {
 // do integers outside ASCII where an export takes one character of the
 // build's type in an int (the age group, the child mark): the W build keeps
 // 16 bits of it and the A build 8.
+//
+// An 8-bit text longer than 1023 bytes: Kodownik_W converts no longer text
+// (it counts as null) while Kodownik_A uses any text unchanged, so the two
+// answer such a case differently by design.
+constexpr size_t kLongest8BitTextOfW = 1023;
+
 bool Comparable(const harness::Case& c) {
     const std::string name = harness::ExportName(c.function);
     const size_t character = name == "fb_KVDKodPokrewienstwaWiek" ? 1 : name == "fb_KVDKodPokrewienstwa" ? 2 : 0;
     if (character && (c.args[character].value < 0 || c.args[character].value > 0x7F)) return false;
     for (const harness::Arg& a : c.args) {
         if ((a.kind == 'T' || a.kind == 'P') && HasRawUnit(a.text)) return false;
+        if (a.kind == 'N' && a.text.units.size() > kLongest8BitTextOfW) return false;
         if (a.kind == 'L' || a.kind == 'V')
             for (const harness::Text& t : a.list)
                 if (HasRawUnit(t)) return false;

@@ -46,7 +46,7 @@ Bound BindLoaded(Find find) {
 namespace detail_call {
 
 const uint16_t kCp1250[256] = {
-#include "data/cp1250_table.inc"
+#include "platform/cp1250_table.inc"
 };
 
 inline int ToCp1250(uint32_t cp) {

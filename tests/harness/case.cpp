@@ -453,7 +453,7 @@ void EncodeText(std::string& out, const Text& t, bool wide, bool eight_bit) {
 }
 
 const uint16_t kCp1250[256] = {
-#include "data/cp1250_table.inc"
+#include "platform/cp1250_table.inc"
 };
 
 int ToCp1250(uint32_t cp) {

@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "checks/admissibility.h"
 
@@ -133,6 +134,25 @@ TEST(TrieSearches, CyclicTrieEndsWithoutAnswer) {
     EXPECT_EQ(sl_CzyPrawidlowyKodLiterowy(t.root, T("OTHER").c_str(), 0), -1);
     EXPECT_EQ(kod::KodWPoddrzewie(t.root, 20060101), -1);
     EXPECT_EQ(kod::KodWPoddrzewie(t.root, 20050101), 0);
+}
+
+// A host-built chain of nodes with one name at the bottom level: found while
+// the chain is at most 64 levels deep, beyond that the bounded search gives
+// up (as it does on a loop).
+TEST(TrieSearches, HostTriesAreSearchedSixtyFourLevelsDeep) {
+    const Tekst name = T("NAME");
+    const _stOpisOkresu e[] = {Wpis(name.c_str(), 20050101, 20051231, nullptr)};
+    const struct {
+        int levels;
+        int expected;
+    } cases[] = {{1, 0}, {10, 0}, {20, 0}, {63, 0}, {64, 0}, {65, -1}, {100, -1}};
+    for (const auto& c : cases) {
+        std::vector<Trie> chain(static_cast<std::size_t>(c.levels));
+        for (int i = 0; i + 1 < c.levels; ++i) chain[i].root[0].child = chain[i + 1].root;
+        chain.back().root[3] = {1, e, nullptr};
+        EXPECT_EQ(sl_CzyPrawidlowyKodLiterowy(chain[0].root, T("NAME").c_str(), 0), c.expected) << c.levels;
+        EXPECT_EQ(kod::KodWPoddrzewie(chain[0].root, 20050601), c.expected) << c.levels;
+    }
 }
 
 TEST(KodWPoddrzewie, AnyEntryBelowThatCountsAtR) {

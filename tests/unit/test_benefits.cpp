@@ -2,12 +2,15 @@
 // of 8-bit text and concurrent use of the benefit checks.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
+#include <cstring>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "benefits/tables.h"
+#include "dates/dates.h"
 #include "benefits/text8.h"
 #include "frame/build.h"
 #include "platform/platform.h"
@@ -122,14 +125,75 @@ TEST(Text8, ConversionIsBoundedAndReadsWindows1250) {
     EXPECT_EQ(std::u16string(out), std::u16string({0x0142, 0x0105, 0x20AC, 0x0081, 0x0104}));
 }
 
-TEST(Text8, BothBuildsRejectTextsPastTheBound) {
-    const std::string fits(63, '1'), too_long(64, '1');
-    EXPECT_NE(Tekst8<64>(fits.c_str()).get(), nullptr);
-    EXPECT_EQ(Tekst8<64>(too_long.c_str()).get(), nullptr);
-    EXPECT_EQ(Tekst8<64>(nullptr).get(), nullptr);
-    const Tekst8<64> t("311");
+// Kodownik_W converts up to 1023 characters and takes a longer text for
+// null; Kodownik_A uses the bytes as they are, whatever their length.
+TEST(Text8, TheBoundIsTheBuffersInWAndNoneInA) {
+    struct Case {
+        std::size_t length;
+        bool w_text;  // Kodownik_W gets a text (not null)
+    };
+    const Case cases[] = {{0, true}, {63, true}, {64, true}, {1022, true}, {1023, true}, {1024, false}, {5000, false}};
+    for (const Case& c : cases) {
+        const std::string text(c.length, '1');
+        const Tekst8 t(text.c_str());
+        const bool expected = kWide ? c.w_text : true;
+        EXPECT_EQ(t.get() != nullptr, expected) << "length " << c.length;
+        if (t.get()) {
+            EXPECT_EQ(TextLength(t.get()), c.length) << "length " << c.length;
+        }
+    }
+    EXPECT_EQ(Tekst8(nullptr).get(), nullptr);
+    const Tekst8 t("311");
     ASSERT_NE(t.get(), nullptr);
     EXPECT_EQ(TextToLong(t.get()), 311);
+}
+
+// ---------------------------------------------------------------- pairs
+
+// The pair check answers from an index by period; it must agree with the
+// plain reading of the generated list (any entry of the first code naming
+// the second whose period holds the date) for every code, every partner
+// named anywhere, codes named nowhere, and dates on, just inside and just
+// outside every period (and -1, any period).
+TEST(BenefitPairs, TheIndexByPeriodAgreesWithTheList) {
+    ZbudujSlowniki();
+    const ZrodloTrie& trie = kTrieKodySwRazem;
+    std::vector<std::string> partners = {"000", "999", "123"};
+    std::vector<int> dates = {-1, 0, 200501, 19000101, 99991231};
+    for (unsigned i = 0; i < trie.code_count; ++i) {
+        for (unsigned k = 0; k < trie.codes[i].count; ++k) {
+            const _stOpisOkresu& e = trie.entries[trie.codes[i].first + k];
+            if (e.short_text) partners.emplace_back(e.short_text, e.short_text + TextLength(e.short_text));
+            for (int d : {e.valid_from - 1, e.valid_from, e.valid_to, e.valid_to + 1}) dates.push_back(d);
+        }
+    }
+    std::sort(partners.begin(), partners.end());
+    partners.erase(std::unique(partners.begin(), partners.end()), partners.end());
+    std::sort(dates.begin(), dates.end());
+    dates.erase(std::unique(dates.begin(), dates.end()), dates.end());
+
+    long compared = 0, yes = 0;
+    for (unsigned i = 0; i < trie.code_count; ++i) {
+        const KodZrodlowy& code = trie.codes[i];
+        const std::basic_string<KChar> first(code.code, code.code + std::strlen(code.code));
+        for (const std::string& p : partners) {
+            const std::basic_string<KChar> second(p.begin(), p.end());
+            for (int date : dates) {
+                bool expected = false;
+                for (unsigned k = 0; k < code.count && !expected; ++k) {
+                    const _stOpisOkresu& e = trie.entries[code.first + k];
+                    expected = TextEqual(e.short_text, second.c_str()) &&
+                               (date == -1 || (e.valid_from <= date && date <= e.valid_to));
+                }
+                ASSERT_EQ(MogaBycRazem(first.c_str(), second.c_str(), date), expected)
+                    << code.code << " " << p << " " << date;
+                ++compared;
+                yes += expected;
+            }
+        }
+    }
+    EXPECT_GT(yes, 0);
+    EXPECT_GT(compared - yes, 0);
 }
 
 // ---------------------------------------------------------------- threads

@@ -50,6 +50,75 @@ TEST(DataWOkresie, DayAndMonthValues) {
 
 // ----------------------------------------------------------- reference value
 
+// The one period test: a value and the bounds each a day or a month.
+TEST(WOkresie, EveryPairOfPrecisions) {
+    struct Case {
+        int value;
+        bool value_is_day;
+        int from, to;
+        bool bounds_are_days;
+        bool expected;
+    };
+    const Case cases[] = {
+        // day against days: as they stand, both ends inclusive
+        {20050101, true, 20050101, 20051231, true, true},
+        {20041231, true, 20050101, 20051231, true, false},
+        {20051231, true, 20050101, 20051231, true, true},
+        {20060101, true, 20050101, 20051231, true, false},
+        // month against days: the bounds' months
+        {200501, false, 20050115, 20050131, true, true},
+        {200412, false, 20050101, 20051231, true, false},
+        {200512, false, 20050101, 20051215, true, true},
+        {200601, false, 20050101, 20051231, true, false},
+        // day against months: the day's month
+        {20050131, true, 200501, 200512, false, true},
+        {20041231, true, 200501, 200512, false, false},
+        {20051231, true, 200501, 200512, false, true},
+        {20060101, true, 200501, 200512, false, false},
+        // month against months
+        {200501, false, 200501, 200512, false, true},
+        {200601, false, 200501, 200512, false, false},
+        // a day of a year below 100 told by its form, not by its size
+        {500101, true, 19990101, 99991231, true, false},
+        {500101, true, 101, 99991231, true, true},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(kod::WOkresie(c.value, c.value_is_day, c.from, c.to, c.bounds_are_days), c.expected)
+            << c.value << (c.value_is_day ? " day" : " month") << " in " << c.from << ".." << c.to
+            << (c.bounds_are_days ? " days" : " months");
+    }
+}
+
+// The value of a date text, read in one pass: a calendar day, else a month
+// of the years 1850-2020, else no date.
+TEST(WartoscDaty, DayMonthOrNoDate) {
+    struct Case {
+        const char* text;
+        int value;
+        bool is_day;
+    };
+    const Case cases[] = {
+        {"01012005", 20050101, true}, {"29022004", 20040229, true}, {"29022000", 20000229, true},
+        {"29021900", 0, false},       {"31042005", 0, false},       {"00012005", 0, false},
+        {"01132005", 0, false},       {"01010050", 500101, true},   {"122003", 200312, false},
+        {"011850", 185001, false},    {"122020", 202012, false},    {"012021", 0, false},
+        {"001999", 0, false},         {"131999", 0, false},         {"0101200", 0, false},
+        {"010120055", 0, false},      {"01012005 ", 0, false},      {"1a0105", 0, false},
+        {"", 0, false},               {"12003", 0, false},
+    };
+    for (const Case& c : cases) {
+        const Tekst t(c.text, c.text + std::char_traits<char>::length(c.text));
+        bool is_day = !c.is_day;  // left as it is when there is no date
+        const int value = kod::WartoscDaty(t.c_str(), is_day);
+        EXPECT_EQ(value, c.value) << c.text;
+        if (c.value != 0) {
+            EXPECT_EQ(is_day, c.is_day) << c.text;
+        }
+    }
+    bool is_day = false;
+    EXPECT_EQ(kod::WartoscDaty(nullptr, is_day), 0);
+}
+
 TEST(WartoscOdniesienia, DayMonthOrNothing) {
     const struct {
         const char* text;  // null: null pointer
@@ -196,7 +265,7 @@ std::vector<ListaCase> Przypadki() {
     using kod::kListaKoniec;
     const std::string dlugi(10000, 'x');
     return {
-        {"empty list", {}, -1, 0, {}, kListaKoniec},
+        {"empty list", {}, -1, 0, {}, kod::kListaPusta},  // told apart from a list walked to its end
         {"all invalid: today for each",
          {"ab", "", "31022005", "1320", dlugi, "132005"},
          -1, 0,

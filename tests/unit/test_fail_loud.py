@@ -82,7 +82,7 @@ CASES = [
 class Tree:
     """A copy of the parts of the tree that the generators read and write."""
 
-    PARTS = ("tools/gen", "data", "tests/vectors", "src/data", "src/data_current", "cli/generated", "docs")
+    PARTS = ("tools/gen", "data", "tests/vectors", "src/data", "src/data_current", "src/platform", "cli/generated", "docs")
 
     def __init__(self):
         self.dir = tempfile.mkdtemp(prefix="kodownik-loud-")

@@ -6,7 +6,7 @@
 #include "dictionary/catalogue.h"
 #include "dictionary/trie.h"
 #include "frame/text.h"
-#include "titles/rules.h"
+#include "dictionary/title_index.h"
 
 namespace {
 
@@ -111,16 +111,29 @@ TEST(Text, RuntimeDecimalConversion) {
     EXPECT_EQ(kod::TextToLong(nullptr), 0);
 }
 
-TEST(Text, JoinIsBoundedAndRefusesNulls) {
-    KChar out[7];
-    EXPECT_EQ(kod::JoinTexts(out, 7, T("0110").c_str(), T("0").c_str(), T("0").c_str()), 6);
-    EXPECT_EQ(std::basic_string<KChar>(out), T("011000"));
-    EXPECT_EQ(kod::JoinTexts(out, 7, T("05").c_str(), T("12").c_str(), T("20").c_str()), 6);
-    EXPECT_EQ(std::basic_string<KChar>(out), T("051220"));
-    EXPECT_EQ(kod::JoinTexts(out, 7, T("0110").c_str(), T("00").c_str(), T("1").c_str()), -1);  // 7 characters
-    EXPECT_EQ(kod::JoinTexts(out, 7, nullptr, T("0").c_str(), T("0").c_str()), -1);
-    EXPECT_EQ(kod::JoinTexts(out, 7, T("0110").c_str(), nullptr, T("0").c_str()), -1);
-    EXPECT_EQ(kod::JoinTexts(out, 7, T("").c_str(), T("").c_str(), T("").c_str()), 0);
+TEST(Text, SixDigitJoinIsBoundedAndRefusesNulls) {
+    struct Case {
+        const char *a, *b, *c;
+        const char* joined;  // null: no six-digit code
+    };
+    const Case cases[] = {
+        {"0110", "0", "0", "011000"}, {"05", "12", "20", "051220"}, {"", "", "011000", "011000"},
+        {"0110", "00", "1", nullptr},  // seven characters
+        {"0110", "0", "", nullptr},    // five
+        {"", "", "", nullptr},         {"011a", "0", "0", nullptr}, {"0110", " ", "0", nullptr},
+        {nullptr, "0", "0", nullptr},  {"0110", nullptr, "0", nullptr}, {"0110", "0", nullptr, nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.a ? c.a : "null") + "|" + (c.b ? c.b : "null") + "|" + (c.c ? c.c : "null"));
+        const auto a = c.a ? T(c.a) : T(""), b = c.b ? T(c.b) : T(""), cc = c.c ? T(c.c) : T("");
+        KChar out[7];
+        const bool ok = kod::KodSzesciocyfrowy(out, c.a ? a.c_str() : nullptr, c.b ? b.c_str() : nullptr,
+                                               c.c ? cc.c_str() : nullptr);
+        EXPECT_EQ(ok, c.joined != nullptr);
+        if (ok && c.joined) {
+            EXPECT_EQ(std::basic_string<KChar>(out), T(c.joined));
+        }
+    }
 }
 
 TEST(TitleIndex, CharacterRangesAndTheFiveCharacterForm) {

@@ -241,7 +241,7 @@ def emit_rules(periods, values):
             name, len(CODES), "\n".join(rows)))
     defs = "extern const _stTablicaZaleznosci kZrodlaZaleznosci[kTablicZaleznosci] = {\n%s\n};\n" % "\n".join(
         "    {%d, kWiersze%s},  // %s" % (len(CODES), t[len("Zaleznosci"):], t) for t, _ in TABLES)
-    return file_text("\n".join(statics), defs, includes=("benefits/tables.h",))
+    return file_text("\n".join(statics), defs)
 
 
 def emit_pairs(lists):
@@ -251,7 +251,7 @@ def emit_pairs(lists):
         fail("benefit_pairs.tsv", "trie holds %d codes / %d entries" % (stats["codes"], stats["entries"]))
     if stats["nodes"] + 2 != PAIR_NODES_ALL_CODES:  # less the nodes of "4" and "40"
         fail("benefit_pairs.tsv", "trie has %d nodes" % stats["nodes"])
-    return file_text(statics, definition, includes=("dictionary/trie.h",))
+    return file_text(statics, definition)
 
 
 def emit_special(recs):
@@ -263,7 +263,7 @@ def emit_special(recs):
         items.append("    {%s, %d, %d, kKlucze%d, %d}," % (pool.ref(prefix, where), vf, vt, i, len(ks)))
     statics = pool.emit() + "\n".join(keys) + "\n"
     defs = "extern const _stKodSpecjalny kKodySpecjalne[kKodowSpecjalnych] = {\n%s\n};\n" % "\n".join(items)
-    return file_text(statics, defs, includes=("benefits/tables.h",))
+    return file_text(statics, defs)
 
 
 def load():

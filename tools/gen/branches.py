@@ -79,7 +79,7 @@ def render(branches):
     statics = (pool.emit() + "\nstatic const WpisOddzialuZUS kEntries[] = {\n%s\n};\n" % "\n".join(entries))
     defs = ("extern const OddzialZrodlowy kOddzialyZUS[] = {\n%s\n};\n" % "\n".join(records) +
             "extern const unsigned int kOddzialyZUSCount = %d;\n" % len(records))
-    return file_text(statics, defs, includes=("checks/branches.h",))
+    return file_text(statics, defs)
 
 
 def generate(out):

@@ -206,7 +206,7 @@ class NodePool:
 
     def file(self):
         lines = ["// %s: nodes %d to %d" % (sym, off, off + n - 1) for sym, off, n in self.places]
-        return (HEADER + '#include "dictionary/trie.h"\n\nnamespace kod {\n\n' + "\n".join(lines) +
+        return (HEADER + '#include "records/records.h"\n\nnamespace kod {\n\n' + "\n".join(lines) +
                 "\n_stOpisKodu kPulaWezlow[%d][10];\nextern const unsigned int kLiczbaWezlow = %d;\n\n"
                 "}  // namespace kod\n" % (self.total, self.total))
 
@@ -298,11 +298,12 @@ def emit_trie(symbol, codes, comment=""):
                           "stored_entries": len(entry_lines), "nodes": nodes}
 
 
-def file_text(statics, definitions, includes=("dictionary/trie.h",)):
+def file_text(statics, definitions):
     """A generated .cpp: constant data in an unnamed namespace, the named
-    definitions after it, all inside namespace kod."""
-    inc = "".join('#include "%s"\n' % i for i in includes)
-    return (HEADER + inc + '#include "data/gen_support.h"\n\nnamespace kod {\nnamespace {\n\n' +
+    definitions after it, all inside namespace kod. It includes the header
+    of record types and nothing else, so the tables sit below every layer
+    that reads them."""
+    return (HEADER + '#include "records/records.h"\n\nnamespace kod {\nnamespace {\n\n' +
             statics + "\n}  // namespace\n\n" + definitions + "\n}  // namespace kod\n")
 
 

@@ -148,7 +148,7 @@ def generate(out, docs):
         check(tables)
     body = names.emit() + "\n"
     defs = "\n".join(externs) + "\n\nextern const PozycjaKatalogu kKatalog[49] = {\n" + "\n".join(catalogue_lines) + "\n};\n"
-    out.add("src/data/catalogue.cpp", file_text(body, defs, includes=("dictionary/catalogue.h",)))
+    out.add("src/data/catalogue.cpp", file_text(body, defs))
 
 
 import dictionary_checks  # noqa: E402

@@ -329,7 +329,7 @@ def render(records):
         "static const _stZasadyPodlegania kRecords[%d] = {\n%s\n};\n" % (len(records), "\n".join(rec_lines)))
     defs = ("extern const ZasadaKodu kZasadyKodow[] = {\n%s\n};\n" % "\n".join(index_lines) +
             "extern const unsigned int kZasadyKodowCount = %d;\n" % len(records))
-    return file_text(statics, defs, includes=("titles/rules.h",))
+    return file_text(statics, defs)
 
 
 def load():
