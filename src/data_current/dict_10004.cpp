@@ -19623,6 +19623,6 @@ static const KodZrodlowy kCodes[] = {
 
 }  // namespace
 
-extern const ZrodloTrie kTrie10004 = {kCodes, 5302, kEntries, kPulaWezlow + 2630, 2247};
+extern const ZrodloTrie kTrie10004 = {kCodes, 5302, kEntries, kPulaWezlow + 5307, 2247};
 
 }  // namespace kod

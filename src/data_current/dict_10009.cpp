@@ -233,6 +233,6 @@ static const KodZrodlowy kCodes[] = {
 
 }  // namespace
 
-extern const ZrodloTrie kTrie10009 = {kCodes, 72, kEntries, kPulaWezlow + 4911, 39};
+extern const ZrodloTrie kTrie10009 = {kCodes, 72, kEntries, kPulaWezlow + 7554, 39};
 
 }  // namespace kod

@@ -867,6 +867,6 @@ static const KodZrodlowy kCodes[] = {
 
 }  // namespace
 
-extern const ZrodloTrie kTrie10015 = {kCodes, 198, kEntries, kPulaWezlow + 4986, 116};
+extern const ZrodloTrie kTrie10015 = {kCodes, 198, kEntries, kPulaWezlow + 7593, 116};
 
 }  // namespace kod

@@ -235,6 +235,6 @@ static const KodZrodlowy kCodes[] = {
 
 }  // namespace
 
-extern const ZrodloTrie kTrie10019 = {kCodes, 60, kEntries, kPulaWezlow + 5110, 20};
+extern const ZrodloTrie kTrie10019 = {kCodes, 60, kEntries, kPulaWezlow + 7709, 20};
 
 }  // namespace kod

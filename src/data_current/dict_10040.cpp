@@ -830,6 +830,6 @@ static const KodZrodlowy kCodes[] = {
 
 }  // namespace
 
-extern const ZrodloTrie kTrie10040 = {kCodes, 171, kEntries, kPulaWezlow + 6036, 116};
+extern const ZrodloTrie kTrie10040 = {kCodes, 171, kEntries, kPulaWezlow + 7729, 116};
 
 }  // namespace kod

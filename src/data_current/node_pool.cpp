@@ -11,50 +11,65 @@ namespace kod {
 // kTrieFormularzaZZA: nodes 1596 to 2000
 // kTrie10001: nodes 2001 to 2622
 // kTrie10002: nodes 2623 to 2629
-// kTrie10004: nodes 2630 to 4876
-// kTrie10005: nodes 4877 to 4879
-// kTrie10006: nodes 4880 to 4887
-// kTrie10007: nodes 4888 to 4893
-// kTrie10008: nodes 4894 to 4910
-// kTrie10009: nodes 4911 to 4949
-// kTrie10010: nodes 4950 to 4975
-// kTrie10011: nodes 4976 to 4976
-// kTrie10012: nodes 4977 to 4981
-// kTrie10013: nodes 4982 to 4982
-// kTrie10014: nodes 4983 to 4985
-// kTrie10015: nodes 4986 to 5101
-// kTrie10016: nodes 5102 to 5102
-// kTrie10017: nodes 5103 to 5108
-// kTrie10018: nodes 5109 to 5109
-// kTrie10019: nodes 5110 to 5129
-// kTrie10020: nodes 5130 to 5131
-// kTrie10021: nodes 5132 to 5132
-// kTrie10022: nodes 5133 to 5133
-// kTrie10023: nodes 5134 to 5134
-// kTrie10024: nodes 5135 to 5135
-// kTrie10025: nodes 5136 to 5136
-// kTrie10027: nodes 5137 to 5137
-// kTrie10028: nodes 5138 to 5142
-// kTrie10029: nodes 5143 to 5143
-// kTrie10030: nodes 5144 to 5144
-// kTrie10031: nodes 5145 to 5145
-// kTrie10032: nodes 5146 to 5146
-// kTrie10033: nodes 5147 to 5147
-// kTrie10034: nodes 5148 to 5148
-// kTrie10035: nodes 5149 to 5413
-// kTrie10036: nodes 5414 to 5414
-// kTrie10037: nodes 5415 to 5415
-// kTrie10038: nodes 5416 to 5416
-// kTrie10039: nodes 5417 to 6035
-// kTrie10040: nodes 6036 to 6151
-// kTrie10041: nodes 6152 to 6152
-// kTrie10042: nodes 6153 to 6153
-// kTrie10045: nodes 6154 to 6154
-// kTrie10046: nodes 6155 to 6187
-// kTrie10047: nodes 6188 to 6216
-// kTrie10048: nodes 6217 to 6301
-// kTrie10049: nodes 6302 to 6312
-_stOpisKodu kPulaWezlow[6313][10];
-extern const unsigned int kLiczbaWezlow = 6313;
+// kTrie10004: nodes 2630 to 3906 (unused in this build)
+// kTrie10005: nodes 3907 to 3909
+// kTrie10006: nodes 3910 to 3917
+// kTrie10007: nodes 3918 to 3923
+// kTrie10008: nodes 3924 to 3940
+// kTrie10009: nodes 3941 to 3976 (unused in this build)
+// kTrie10010: nodes 3977 to 4002
+// kTrie10011: nodes 4003 to 4003
+// kTrie10012: nodes 4004 to 4008
+// kTrie10013: nodes 4009 to 4009
+// kTrie10014: nodes 4010 to 4012
+// kTrie10015: nodes 4013 to 4112 (unused in this build)
+// kTrie10016: nodes 4113 to 4113
+// kTrie10017: nodes 4114 to 4119
+// kTrie10018: nodes 4120 to 4120
+// kTrie10019: nodes 4121 to 4139 (unused in this build)
+// kTrie10020: nodes 4140 to 4141
+// kTrie10021: nodes 4142 to 4142
+// kTrie10022: nodes 4143 to 4143
+// kTrie10023: nodes 4144 to 4144
+// kTrie10024: nodes 4145 to 4145
+// kTrie10025: nodes 4146 to 4146
+// kTrie10027: nodes 4147 to 4147
+// kTrie10028: nodes 4148 to 4152
+// kTrie10029: nodes 4153 to 4153
+// kTrie10030: nodes 4154 to 4154
+// kTrie10031: nodes 4155 to 4155
+// kTrie10032: nodes 4156 to 4156
+// kTrie10033: nodes 4157 to 4157
+// kTrie10034: nodes 4158 to 4158
+// kTrie10035: nodes 4159 to 4423
+// kTrie10036: nodes 4424 to 4424
+// kTrie10037: nodes 4425 to 4425
+// kTrie10038: nodes 4426 to 4426
+// kTrie10039: nodes 4427 to 5045
+// kTrie10040: nodes 5046 to 5145 (unused in this build)
+// kTrie10041: nodes 5146 to 5146
+// kTrie10042: nodes 5147 to 5147
+// kTrie10045: nodes 5148 to 5148
+// kTrie10046: nodes 5149 to 5181
+// kTrie10047: nodes 5182 to 5210
+// kTrie10048: nodes 5211 to 5295
+// kTrie10049: nodes 5296 to 5306
+// kTrie10004: nodes 5307 to 7553
+// kTrie10009: nodes 7554 to 7592
+// kTrie10015: nodes 7593 to 7708
+// kTrie10019: nodes 7709 to 7728
+// kTrie10040: nodes 7729 to 7844
+_stOpisKodu kPulaWezlow[7845][10];
+extern const unsigned int kLiczbaWezlow = 7845;
+
+// The stretches no trie of this build links (first node, count).
+extern const unsigned int kNieuzywaneWezly[][2] = {
+    {2630, 1277},  // kTrie10004
+    {3941, 36},  // kTrie10009
+    {4013, 100},  // kTrie10015
+    {4121, 19},  // kTrie10019
+    {5046, 100},  // kTrie10040
+};
+extern const unsigned int kLiczbaNieuzywanychZakresow = 5;
 
 }  // namespace kod

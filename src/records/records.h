@@ -46,6 +46,11 @@ struct ZrodloTrie {
 // The nodes of every generated trie (node_pool.cpp).
 extern _stOpisKodu kPulaWezlow[][10];
 extern const unsigned int kLiczbaWezlow;
+// The stretches of the pool no trie links (first node, count): the current
+// editions build keeps every trie's snapshot place, so the places of the
+// tries it replaces stay empty. Defined in that build only.
+extern const unsigned int kNieuzywaneWezly[][2];
+extern const unsigned int kLiczbaNieuzywanychZakresow;
 
 // ---------------------------------------------------------------------------
 // The dictionary catalogue (catalogue.cpp): IDs 10001-10049 in order.

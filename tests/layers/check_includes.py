@@ -28,7 +28,7 @@ LAYERS = {
     "frame": 1,
     "records": 2,
     "data": 3,
-    "data_current": 3,  # the tables of the current editions, in place of data/'s dictionaries
+    "data_current": 3,  # the current editions: tries and node pool in place of data/'s files of the same names
     "dates": 4,
     "dictionary": 5,
     "checks": 6,

@@ -251,5 +251,89 @@ class MergedData(unittest.TestCase):
                     self.assertEqual(got[0].text, want)
 
 
+class NodePoolFile(unittest.TestCase):
+    """The pool file lists the places a build leaves empty."""
+
+    def test_cases(self):
+        pool = common.NodePool()
+        pool.place("kTrieA", 3)
+        pool.place("kTrieB", 2)
+        pool.place("kTrieA", 5)   # the same table's later place
+        # (places marked unused, rows of the index or None for no index)
+        cases = [
+            ((), None),
+            ([("kTrieA", 0)], ["{0, 3},  // kTrieA"]),
+            ([("kTrieA", 0), ("kTrieB", 3)], ["{0, 3},  // kTrieA", "{3, 2},  // kTrieB"]),
+            ([("kTrieA", 5)], ["{5, 5},  // kTrieA"]),
+        ]
+        for unused, rows in cases:
+            with self.subTest(unused=unused):
+                text = pool.file(unused)
+                self.assertIn("kPulaWezlow[10][10];", text)
+                if rows is None:
+                    self.assertNotIn("kNieuzywaneWezly", text)
+                    self.assertNotIn("unused", text)
+                    continue
+                body = text.split("kNieuzywaneWezly[][2] = {\n", 1)[1].split("\n};", 1)[0]
+                self.assertEqual([r.strip() for r in body.splitlines()], rows)
+                self.assertIn("kLiczbaNieuzywanychZakresow = %d;" % len(rows), text)
+                self.assertEqual(text.count("(unused in this build)"), len(rows))
+
+
+class StaleFiles(unittest.TestCase):
+    """A generated file left behind in either output directory would still be
+    compiled (in the current build it would stand in for the snapshot's
+    table of the same name), so the check names it."""
+
+    def test_cases(self):
+        import tempfile
+        from unittest import mock
+        cases = [
+            ("src/data_current/dict_10005.cpp", True),
+            ("src/data/dict_10099.cpp", True),
+            ("src/data_current/editions_10005.tsv", False),
+            ("src/data_current/node_pool.cpp", False),   # generated
+        ]
+        for rel, stale in cases:
+            with self.subTest(rel=rel), tempfile.TemporaryDirectory() as root:
+                out = common.Output()
+                out.add("src/data_current/node_pool.cpp", "pool\n")
+                for name in (rel, "src/data_current/node_pool.cpp"):
+                    os.makedirs(os.path.dirname(os.path.join(root, name)), exist_ok=True)
+                    with open(os.path.join(root, name), "w", encoding="utf-8", newline="") as f:
+                        f.write("pool\n")
+                with mock.patch.object(common, "ROOT", root):
+                    got = out.check()
+                self.assertEqual(got, [rel + " (not generated any more)"] if stale else [])
+
+
+class CommittedCurrentTables(unittest.TestCase):
+    """src/data_current/ holds the merged dictionaries' tries and a pool in
+    which every other trie keeps its snapshot place (the generator check
+    keeps these files equal to what the generator writes)."""
+
+    @staticmethod
+    def places(rel):
+        import re
+        with open(os.path.join(common.ROOT, rel), encoding="utf-8") as f:
+            return re.findall(r"^// (\w+): nodes (\d+) to (\d+)( \(unused in this build\))?$", f.read(), re.M)
+
+    def test_only_merged_tries_and_the_pool(self):
+        names = sorted(n for n in os.listdir(os.path.join(common.ROOT, editions.OUT_DIR)) if n.endswith(".cpp"))
+        merged = sorted(s[0] for s in editions.SETS)
+        self.assertEqual(names, ["dict_%d.cpp" % i for i in merged] + ["node_pool.cpp"])
+
+    def test_snapshot_places_are_kept(self):
+        snapshot = self.places("src/data/node_pool.cpp")
+        current = self.places(editions.OUT_DIR + "/node_pool.cpp")
+        merged = set("kTrie%d" % s[0] for s in editions.SETS)
+        self.assertEqual([p[:3] for p in current[:len(snapshot)]], [p[:3] for p in snapshot])
+        for symbol, _, _, unused in current[:len(snapshot)]:
+            with self.subTest(symbol=symbol):
+                self.assertEqual(bool(unused), symbol in merged)
+        self.assertEqual(sorted(p[0] for p in current[len(snapshot):]), sorted(merged))
+        self.assertFalse(any(p[3] for p in current[len(snapshot):]))
+
+
 if __name__ == "__main__":
     unittest.main()

@@ -67,18 +67,77 @@ void Collect(const ZrodloTrie& t, const _stOpisKodu* node, const std::string& pr
     }
 }
 
+// A stretch of the pool: a trie's nodes or a stretch no trie links.
+struct Stretch {
+    std::string name;
+    std::ptrdiff_t first;
+    std::ptrdiff_t count;
+};
+
+// The stretches this build leaves empty. The current editions build keeps
+// every trie's snapshot place; the tries it replaces take new places after
+// the snapshot's, and their old places stay empty.
+std::vector<Stretch> UnusedStretches() {
+    std::vector<Stretch> out;
+#ifdef KODOWNIK_EDITIONS_CURRENT
+    for (unsigned i = 0; i < kod::kLiczbaNieuzywanychZakresow; ++i)
+        out.push_back({"unused stretch " + std::to_string(kod::kNieuzywaneWezly[i][0]),
+                       static_cast<std::ptrdiff_t>(kod::kNieuzywaneWezly[i][0]),
+                       static_cast<std::ptrdiff_t>(kod::kNieuzywaneWezly[i][1])});
+#endif
+    return out;
+}
+
 TEST(NodePool, EveryTrieOwnsADisjointStretchAndTheyFillThePool) {
-    std::vector<Named> tries = AllTries();
-    std::sort(tries.begin(), tries.end(),
-              [](const Named& a, const Named& b) { return FirstNode(*a.trie) < FirstNode(*b.trie); });
+    std::vector<Stretch> stretches = UnusedStretches();
+    for (const Named& n : AllTries())
+        stretches.push_back({n.name, FirstNode(*n.trie), static_cast<std::ptrdiff_t>(n.trie->node_count)});
+    std::sort(stretches.begin(), stretches.end(),
+              [](const Stretch& a, const Stretch& b) { return a.first < b.first; });
     std::ptrdiff_t next = 0;
-    for (const Named& n : tries) {
-        SCOPED_TRACE(n.name);
-        EXPECT_EQ(FirstNode(*n.trie), next) << "a gap or an overlap before this trie";
-        EXPECT_GT(n.trie->node_count, 0u);
-        next = FirstNode(*n.trie) + n.trie->node_count;
+    for (const Stretch& s : stretches) {
+        SCOPED_TRACE(s.name);
+        EXPECT_EQ(s.first, next) << "a gap or an overlap before this stretch";
+        EXPECT_GT(s.count, 0);
+        next = s.first + s.count;
     }
     EXPECT_EQ(next, static_cast<std::ptrdiff_t>(kod::kLiczbaWezlow));
+}
+
+TEST(NodePool, OnlyTheCurrentBuildLeavesStretchesEmpty) {
+    // The current build replaces the tries of the occupations, the
+    // deregistration reasons, the two title code lists and the benefit codes:
+    // exactly their snapshot places stay empty, each before the place the
+    // build gives the same trie.
+    std::vector<unsigned> replaced;
+#ifdef KODOWNIK_EDITIONS_CURRENT
+    replaced = {10004, 10009, 10015, 10019, 10040};
+#endif
+    const std::vector<Stretch> unused = UnusedStretches();
+    ASSERT_EQ(unused.size(), replaced.size());
+    for (std::size_t i = 0; i < unused.size(); ++i) {
+        SCOPED_TRACE(replaced[i]);
+        const kod::PozycjaKatalogu* p = kod::PozycjaSlownika(replaced[i]);
+        ASSERT_TRUE(p && p->trie);
+        EXPECT_LT(unused[i].first, FirstNode(*p->trie)) << "the trie sits before its old place";
+        EXPECT_LE(unused[i].count, static_cast<std::ptrdiff_t>(p->trie->node_count))
+            << "the later editions never make a trie smaller";
+    }
+}
+
+TEST(NodePool, AfterTheBuildTheUnusedStretchesStayEmpty) {
+    kod::ZbudujSlowniki();
+    for (const Stretch& s : UnusedStretches()) {
+        SCOPED_TRACE(s.name);
+        for (std::ptrdiff_t n = s.first; n < s.first + s.count; ++n)
+            for (int d = 0; d < 10; ++d) {
+                const _stOpisKodu& slot = kod::kPulaWezlow[n][d];
+                if (slot.child || slot.entries || kod::CharValue(slot.count)) {
+                    ADD_FAILURE() << "node " << n << " slot " << d << " was linked by some trie";
+                    return;
+                }
+            }
+    }
 }
 
 TEST(NodePool, AfterTheBuildEachTrieAnswersExactlyItsOwnCodes) {

@@ -204,11 +204,23 @@ class NodePool:
         self.total += nodes
         return offset
 
-    def file(self):
-        lines = ["// %s: nodes %d to %d" % (sym, off, off + n - 1) for sym, off, n in self.places]
+    def file(self, unused=()):
+        """node_pool.cpp. unused: the (symbol, offset) places that stay empty
+        (a build that links those tables elsewhere); their stretches are
+        listed in kNieuzywaneWezly so the tests can tell them from a gap."""
+        unused = set(unused)
+        lines = ["// %s: nodes %d to %d%s" % (sym, off, off + n - 1,
+                                             " (unused in this build)" if (sym, off) in unused else "")
+                 for sym, off, n in self.places]
+        index = ""
+        if unused:
+            rows = ["    {%d, %d},  // %s" % (off, n, sym) for sym, off, n in self.places if (sym, off) in unused]
+            index = ("\n// The stretches no trie of this build links (first node, count).\n"
+                     "extern const unsigned int kNieuzywaneWezly[][2] = {\n%s\n};\n"
+                     "extern const unsigned int kLiczbaNieuzywanychZakresow = %d;\n" % ("\n".join(rows), len(rows)))
         return (HEADER + '#include "records/records.h"\n\nnamespace kod {\n\n' + "\n".join(lines) +
-                "\n_stOpisKodu kPulaWezlow[%d][10];\nextern const unsigned int kLiczbaWezlow = %d;\n\n"
-                "}  // namespace kod\n" % (self.total, self.total))
+                "\n_stOpisKodu kPulaWezlow[%d][10];\nextern const unsigned int kLiczbaWezlow = %d;\n%s\n"
+                "}  // namespace kod\n" % (self.total, self.total, index))
 
 
 NODE_POOL = NodePool()
@@ -361,9 +373,10 @@ class Output:
                 stale.append(rel)
                 if report:
                     report(diff_summary(rel, old, text))
-        gen_dir = os.path.join(ROOT, "src", "data")
-        for name in sorted(os.listdir(gen_dir)) if os.path.isdir(gen_dir) else []:
-            rel = "src/data/" + name
-            if name.endswith(".cpp") and rel not in self.files:
-                stale.append(rel + " (not generated any more)")
+        for sub in ("data", "data_current"):
+            gen_dir = os.path.join(ROOT, "src", sub)
+            for name in sorted(os.listdir(gen_dir)) if os.path.isdir(gen_dir) else []:
+                rel = "src/%s/%s" % (sub, name)
+                if name.endswith(".cpp") and rel not in self.files:
+                    stale.append(rel + " (not generated any more)")
         return stale

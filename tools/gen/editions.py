@@ -3,9 +3,11 @@
 The reference (snapshot) content of 10004, 10009, 10015, 10019 and 10040
 ends about 2011. data/current/ holds transcriptions of the later acts (each
 group with a NOTES file). This module merges them into those dictionaries
-and writes every trie of the `current` build to src/data_current/ (the node
-pool places tries one after another, so a longer 10004 moves every later
-trie); the snapshot's files in src/data/ are not touched.
+and writes their tries and the build's node pool to src/data_current/; every
+other table of the `current` build is the snapshot's own file in src/data/,
+which is not touched. Each trie keeps its snapshot place in the pool; the
+merged tries take places after the snapshot's, and the stretches they held
+in the snapshot stay empty (listed in the pool file).
 
 Edition rule (the same in every list):
 - a code whose text (compared ignoring dash and quote glyphs and whitespace)
@@ -590,37 +592,38 @@ def generate(out):
         if d[3] not in ALLOWED_CHANGES:
             fail("%d code %s" % (d[0], d[1]), "the current build %s a reference entry" % d[3])
     cat = dictionaries.read_catalogue()
-    # The rule tables' tries keep their places at the front of the pool;
-    # the dictionaries' tries follow them, as in the snapshot.
+    # Every trie keeps its snapshot place, so the unchanged dictionaries are
+    # compiled from src/data/ as they are; the merged dictionaries' tries
+    # take new places after the whole snapshot pool, and their snapshot
+    # stretches stay empty in this build.
     pool = NodePool()
     for symbol, offset, nodes in common.NODE_POOL.places:
-        if re.match(r"kTrie1\d{4}$", symbol):
-            break
         if pool.place(symbol, nodes) != offset:
             fail(symbol, "node pool place differs from the snapshot")
+    replaced = set("kTrie%d" % i for i in res)
+    missing = replaced - set(symbol for symbol, _, _ in common.NODE_POOL.places)
+    if missing:
+        fail(OUT_DIR, "merged dictionaries without a snapshot trie: %s" % ", ".join(sorted(missing)))
     saved = common.NODE_POOL
     common.NODE_POOL = pool
     try:
         for d in cat:
             i = d["id"]
-            if not d["trie"]:
+            if i not in res:
                 continue
-            if i in res:
-                codes = codes_of(i, res[i])
-            elif i in dictionaries.PROVIDERS:
-                codes = dictionaries.PROVIDERS[i]()
-            else:
-                table = dictionaries.table_path(i)
-                codes = dictionaries.read_dictionary(table) if table else []
+            if not d["trie"]:
+                fail(d["where"], "%d has merged editions but no trie in the catalogue" % i)
+            codes = codes_of(i, res[i])
             for code, entries in codes:
                 if len(code) not in d["lengths"]:
                     fail(entries[0].where, "code %s has length %d; %d admits %s" % (
                         code, len(code), i, ",".join(map(str, sorted(d["lengths"])))))
-            if i in res and i != 10004 and i in dictionaries.CHECKS:
+            if i != 10004 and i in dictionaries.CHECKS:
                 dictionaries.CHECKS[i](codes, {})
             statics, definition, stats = emit_trie("kTrie%d" % i, codes, "dictionary %d" % i)
             out.add("%s/dict_%d.cpp" % (OUT_DIR, i), file_text(statics, definition))
-        out.add("%s/node_pool.cpp" % OUT_DIR, pool.file())
+        out.add("%s/node_pool.cpp" % OUT_DIR, pool.file(
+            (symbol, offset) for symbol, offset, _ in saved.places if symbol in replaced))
     finally:
         common.NODE_POOL = saved
     for i in sorted(res):
@@ -663,8 +666,11 @@ def doc_sections():
     res, diffs = RESULT["editions"], RESULT["diffs"]
     out = ["", "## Editions of the `current` build", "",
            "Built with `-DKODOWNIK_EDITIONS=current` (the default `snapshot` is the reference content above). "
-           "The generator merges `data/current/` (see its NOTES files) into five dictionaries and writes every "
-           "trie of that build to `src/data_current/`, with one table per merged dictionary "
+           "The generator merges `data/current/` (see its NOTES files) into five dictionaries and writes their "
+           "tries to `src/data_current/`; every other table of that build is the snapshot's own file in "
+           "`src/data/`. Each trie keeps its snapshot place in the node pool; the five merged tries take places "
+           "after the snapshot's, and the places they hold in the snapshot stay empty in that build "
+           "(`src/data_current/node_pool.cpp` lists them). `src/data_current/` also holds one table per merged dictionary "
            "(`editions_<ID>.tsv`: each edition's source class, the act it was read from, and whether each "
            "bound is the day an act applies (`act`) or only the first or last day the sources establish "
            "(`inferred`)).", "",
