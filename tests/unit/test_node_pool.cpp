@@ -14,15 +14,7 @@
 #include "dictionary/catalogue.h"
 #include "dictionary/trie.h"
 #include "frame/build.h"
-
-namespace kod {
-extern const ZrodloTrie kTrieKodySwRazem;
-extern const ZrodloTrie kTrieFormularzaDRA;
-extern const ZrodloTrie kTrieFormularzaRNA_RCA;
-extern const ZrodloTrie kTrieFormularzaRZA;
-extern const ZrodloTrie kTrieFormularzaZUA;
-extern const ZrodloTrie kTrieFormularzaZZA;
-}  // namespace kod
+#include "records/records.h"
 
 namespace {
 
