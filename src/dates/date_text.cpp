@@ -71,24 +71,20 @@ int PoprawnaDataDDMM(const KChar* text) {
     return kDataPoprawna;
 }
 
-// The conversions check and read the digits in one pass.
+// The conversions read the text in one pass, as the date lists do
+// (WartoscDaty); a text that is no date of their form stands for today.
 int PrzeksztalcDateDDMMRRRR(const KChar* text) {
     if (!text) return kDataBrak;
-    if (SprawdzCyfry(text, 8) == kDataPoprawna) {
-        const int day_no = Liczba(text, 2), month = Liczba(text + 2, 2), year = Liczba(text + 4, 4);
-        if (MiesiacPoprawny(month) && DzienPoprawny(day_no, month, RokPrzestepny(year)))
-            return year * 10000 + month * 100 + day_no;
-    }
-    return Dzisiaj();
+    bool day = false;
+    const int value = WartoscDaty(text, day);
+    return value != kBezDaty && day ? value : Dzisiaj();
 }
 
 int PrzeksztalcDateMMRRRR(const KChar* text) {
     if (!text) return kDataBrak;
-    if (SprawdzCyfry(text, 6) == kDataPoprawna) {
-        const int month = Liczba(text, 2), year = Liczba(text + 2, 4);
-        if (MiesiacPoprawny(month) && year >= kRokMiesiacaOd && year <= kRokMiesiacaDo) return year * 100 + month;
-    }
-    return Dzisiaj() / 100;
+    bool day = true;
+    const int value = WartoscDaty(text, day);
+    return value != kBezDaty && !day ? value : Dzisiaj() / 100;
 }
 
 int PrzeksztalcDateDDMM(const KChar* text) {
