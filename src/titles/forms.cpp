@@ -13,33 +13,13 @@ namespace kod {
 namespace {
 
 // The slot of the six-digit code that three parts (four digits, one, one)
-// join to, walked part by part without joining them; null when the parts
-// are not six digits together (a null part included) or the code leaves the
-// trie. No part is read past the character that decides.
+// join to; null when they are not six digits together (a null part
+// included) or the code leaves the trie.
 const _stOpisKodu* ZnajdzSlotCzesci(const _stOpisKodu* root, const KChar* title4, const KChar* pension,
                                     const KChar* disability) {
-    if (!title4 || !pension || !disability) return nullptr;
-    // The usual shape first: four digits, one and one.
-    if (IsDigit(title4[0]) && IsDigit(title4[1]) && IsDigit(title4[2]) && IsDigit(title4[3]) && title4[4] == 0 &&
-        IsDigit(pension[0]) && pension[1] == 0 && IsDigit(disability[0]) && disability[1] == 0) {
-        const KChar code[7] = {title4[0], title4[1], title4[2], title4[3], pension[0], disability[0], 0};
-        return ZnajdzSlotSzesciu(root, code);
-    }
-    const _stOpisKodu* node = root;
-    const _stOpisKodu* slot = nullptr;
-    int n = 0;
-    const auto walk = [&](const KChar* part) {
-        for (; *part; ++part) {
-            const unsigned digit = CharValue(*part) - '0';  // wraps above 9 for a non-digit
-            if (digit > 9 || n == 6) return false;
-            if (n > 0 && !(node = slot->child)) return false;
-            slot = node + digit;
-            ++n;
-        }
-        return true;
-    };
-    if (!walk(title4) || !walk(pension) || !walk(disability) || n != 6) return nullptr;
-    return slot;
+    KChar code[7];
+    if (!KodSzesciocyfrowy(code, title4, pension, disability)) return nullptr;
+    return ZnajdzSlotSzesciu(root, code);
 }
 
 const ZrodloTrie* const kTablice[kFormCount] = {
